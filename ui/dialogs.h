@@ -1,0 +1,19 @@
+#pragma once
+
+#include <wx/dialog.h>
+
+namespace tamblor {
+
+// "关于rarad": the program's name and version (template 100).
+class CAboutDlg : public wxDialog {
+ public:
+  explicit CAboutDlg(wxWindow* owner);
+};
+
+// "zadazud ?": what the calculator is for (template 133).
+class CExplainDlg : public wxDialog {
+ public:
+  explicit CExplainDlg(wxWindow* owner);
+};
+
+}  // namespace tamblor

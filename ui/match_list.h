@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string_view>
+
+#include <wx/listctrl.h>
+
+#include "ui/list_extent.h"
+
+namespace tamblor {
+
+// The list of further matches: tab-separated lines shown with their fields at tab stops of
+// 40 dialog units of its font, and a horizontal scroll bar reaching the end of the widest line.
+// Double-click and Enter on a line emit wxEVT_LIST_ITEM_ACTIVATED.
+class CHScrollListBox : public wxListCtrl {
+ public:
+  CHScrollListBox(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size);
+
+  // Sets the stops in dialog units of the list's current font and measures every line again.
+  void SetTabStops(int stopDialogUnits);
+
+  int Count() const;
+  int CurrentLine() const;  // -1 when no line is current
+  void SetCurrentLine(int line);
+  std::string_view Line(int line) const;
+  void AddLine(std::string_view line);
+  void InsertLine(int line, std::string_view text);
+  void DeleteLine(int line);
+
+  const ListExtent& Extent() const { return extent_; }
+
+ private:
+  ListExtent extent_;
+};
+
+}  // namespace tamblor
