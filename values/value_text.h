@@ -30,7 +30,10 @@ std::optional<ParsedValue> ParseValueText(std::string_view text);
 std::optional<double> ParseValueTextOhms(std::string_view text);
 
 // Writes ohms in the notation: one unit letter in place of the point, at most three decimals,
-// no trailing zero ("4k7", "100R", "1M"). Any double is written without overflow.
+// no trailing zero ("4k7", "100R", "1M"); the unit is chosen on the magnitude, so -4700 is "-4k7".
+// Any double is written without overflow: NaN, the infinities and magnitudes whose text would not
+// fit (from 10^36 ohms) are written in the shortest scientific form ("nan", "inf", "1e+36"), which
+// lies outside the notation so that reading it back fails.
 ValueText FormatValueText(double ohms);
 
 }  // namespace tamblor
