@@ -1,0 +1,73 @@
+#pragma once
+
+// Helpers shared by the GUI tests. Every test binary's main (gui_test_main.cpp) has started wx and
+// loaded the resources; wx assertions and unexpected modal dialogs fail the running test.
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/generic/msgdlgg.h>
+#include <wx/msgdlg.h>
+#include <wx/testing.h>
+
+#include <filesystem>
+#include <string>
+
+namespace tamblor::testing {
+
+// Handles what is queued: pending events, CallAfter calls, idle processing and delayed deletions.
+inline void ProcessEvents() {
+  for (int round = 0; round < 3; ++round) {
+    wxTheApp->ProcessPendingEvents();
+    wxYield();
+    wxTheApp->ProcessIdle();
+  }
+}
+
+// Runs the test in a fresh empty directory, so settings files of one test never reach another.
+class ScopedTemporaryDirectory {
+ public:
+  ScopedTemporaryDirectory() : previous_(std::filesystem::current_path()) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tamblor-gui-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+    std::filesystem::current_path(path_);
+  }
+  ~ScopedTemporaryDirectory() {
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(path_);
+  }
+  ScopedTemporaryDirectory(const ScopedTemporaryDirectory&) = delete;
+  ScopedTemporaryDirectory& operator=(const ScopedTemporaryDirectory&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path path_;
+};
+
+// Expects one of the program's stop message boxes (text, title, stop icon, OK only) and answers OK.
+// Use inside wxTEST_DIALOG.
+class ExpectStopMessage : public wxExpectModalBase<wxGenericMessageDialog, ExpectStopMessage> {
+ public:
+  ExpectStopMessage(std::string text, std::string title)
+      : text_(std::move(text)), title_(std::move(title)) {}
+
+ protected:
+  int OnInvoked(wxGenericMessageDialog* dialog) const override {
+    EXPECT_EQ(dialog->GetMessage().utf8_string(), text_);
+    EXPECT_EQ(dialog->GetTitle().utf8_string(), title_);
+    const long style = dialog->GetMessageDialogStyle();
+    EXPECT_EQ(style & wxICON_MASK, wxICON_STOP) << "message box without the stop icon";
+    EXPECT_EQ(style & (wxYES_NO | wxCANCEL | wxHELP), 0) << "message box with more than OK";
+    return wxID_OK;
+  }
+  wxString GetDefaultDescription() const override {
+    return wxString::FromUTF8("stop message \"" + text_ + "\" titled \"" + title_ + "\"");
+  }
+
+ private:
+  std::string text_;
+  std::string title_;
+};
+
+}  // namespace tamblor::testing

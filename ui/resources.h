@@ -1,0 +1,14 @@
+#pragma once
+
+namespace tamblor {
+
+// Names of the compiled-in XRC templates.
+inline constexpr const char* mainMenuName = "IDR_MAINFRAME";
+inline constexpr const char* formTemplateName = "IDD_TAMBLOR_FORM";
+
+// Registers the image handlers and the compiled-in XRC templates, with every form control and menu
+// command bound to its fixed numeric id. Call once, after wx has started and before any template is
+// loaded. False when a template the program needs is missing.
+bool LoadResources();
+
+}  // namespace tamblor
