@@ -15,7 +15,9 @@ std::string DigitsOf(const BandCode& code) {
   return digits;
 }
 
-TEST(ComputeBandCode, TakesThePrintedDigitsAndTheZerosAfterThem) {
+// Rows on both sides of each scaling threshold; 99.9999 prints as 1000.00 at three digits, and
+// 4750 at two digits keeps its printed leading digits 47 with no zero after them.
+TEST(ComputeBandCode, TakesThePrintedDigitsAndTheZerosDirectlyAfterThem) {
   struct Case {
     double ohms;
     bool isE96;
@@ -24,26 +26,13 @@ TEST(ComputeBandCode, TakesThePrintedDigitsAndTheZerosAfterThem) {
     std::int32_t multiplier;
   };
   const Case cases[] = {
-      {1.0, false, 4, "10", -1},
-      {1.0, false, 5, "100", -2},
-      {10.0, false, 4, "10", 0},
-      {10.0, true, 5, "100", -1},
-      {51.1, true, 5, "511", -1},
-      {4'700.0, false, 4, "47", 2},
-      {4'700.0, false, 5, "470", 1},  // only the zeros right after the digits count
-      {9'760.0, true, 6, "976", 1},
-      {1'000'000.0, true, 5, "100", 4},
-      {10'000'000.0, false, 4, "10", 6},
-      {100.0, true, 5, "100", 0},
-      {100.0, false, 4, "10", 1},
-      {0.99, false, 4, "99", -2},  // scaling thresholds, both sides
-      {9.9, false, 4, "99", -1},
-      {9.99, true, 5, "999", -2},
-      {99.9, false, 6, "999", -1},
-      {99.9999, true, 5, "100", 0},  // the print rounds up into one more digit
-      {4'750.0, false, 4, "47", 0},  // leading digits as printed, never rounded
-      {1e12, true, 5, "100", 10},    // beyond the palette, still a code
-  };
+      {1.0, false, 4, "10", -1},     {1.0, false, 5, "100", -2},   {10.0, false, 4, "10", 0},
+      {10.0, true, 5, "100", -1},    {51.1, true, 5, "511", -1},   {4'700.0, false, 4, "47", 2},
+      {4'700.0, false, 5, "470", 1}, {9'760.0, true, 6, "976", 1}, {1e6, true, 5, "100", 4},
+      {1e7, false, 4, "10", 6},      {100.0, true, 5, "100", 0},   {100.0, false, 4, "10", 1},
+      {0.99, false, 4, "99", -2},    {9.9, false, 4, "99", -1},    {9.99, true, 5, "999", -2},
+      {99.9, false, 6, "999", -1},   {99.9999, true, 5, "100", 0}, {4'750.0, false, 4, "47", 0},
+      {1e12, true, 5, "100", 10}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.ohms << (c.isE96 ? " E96 " : " E24 ") << c.e24BandCount);
     const BandCode code = ComputeBandCode(c.ohms, c.isE96, c.e24BandCount);
@@ -54,10 +43,9 @@ TEST(ComputeBandCode, TakesThePrintedDigitsAndTheZerosAfterThem) {
 
 TEST(ComputeBandCode, GivesNoCodeForValuesWithoutEnoughWholeDigits) {
   constexpr double inf = std::numeric_limits<double>::infinity();
-  const std::pair<double, bool> cases[] = {
-      {0.05, false}, {0.5, true},   {0.0, false},         {-4'700.0, false},
-      {inf, true},   {-inf, false}, {std::nan(""), true},
-  };
+  const std::pair<double, bool> cases[] = {{0.05, false},       {0.5, true}, {0.0, false},
+                                           {-4'700.0, false},   {inf, true}, {-inf, false},
+                                           {std::nan(""), true}};
   for (const auto& [ohms, isE96] : cases) {
     SCOPED_TRACE(testing::Message() << ohms << (isE96 ? " E96" : " E24"));
     EXPECT_EQ(ComputeBandCode(ohms, isE96, 4).digitCount, 0);
@@ -77,19 +65,18 @@ TEST(MultiplierSwatch, CoversMinusTwoToNine) {
 std::string NamesOf(const BandSequence& bands) {
   std::string names;
   for (int i = 0; i < bands.size; ++i) {
-    if (i > 0) names += ' ';
+    names += i > 0 ? " " : "";
     names += bands.swatches[i] ? SWATCH_NAMES[*bands.swatches[i]] : "none";
   }
   return names;
 }
 
+BandSettings Settings(int e24BandCount, int e96BandCount, bool E24ONLY, bool USE_1PC) {
+  return {e24BandCount, e96BandCount, E24ONLY, USE_1PC};
+}
+
+// R2 always takes the E24 band count and a brown tolerance band.
 TEST(DrawnBands, FollowsTheColourCode) {
-  const BandSettings e24Only{
-      .e24BandCount = 4, .e96BandCount = 5, .E24ONLY = true, .USE_1PC = true};
-  const BandSettings e96Fine{
-      .e24BandCount = 4, .e96BandCount = 6, .E24ONLY = false, .USE_1PC = false};
-  const BandSettings e96OnePercent{
-      .e24BandCount = 6, .e96BandCount = 5, .E24ONLY = false, .USE_1PC = true};
   struct Case {
     double ohms;
     bool isR1;
@@ -97,26 +84,20 @@ TEST(DrawnBands, FollowsTheColourCode) {
     int bandCount;
     std::string_view names;
   };
-  const auto withE24Bands = [&e24Only](int count) {
-    BandSettings settings = e24Only;
-    settings.e24BandCount = count;
-    return settings;
-  };
   const Case cases[] = {
-      {4'700.0, true, e24Only, 4, "yellow violet red brown"},
-      {51.1, true, e96Fine, 6, "green brown brown gold violet brown"},
-      {1.0, true, withE24Bands(4), 4, "brown black gold brown"},
-      {1.0, true, withE24Bands(5), 5, "brown black black silver brown"},
-      {1.0, true, withE24Bands(6), 6, "brown black black silver brown brown"},
-      {10'000'000.0, true, withE24Bands(4), 4, "brown black blue brown"},
-      {10'000'000.0, true, withE24Bands(5), 5, "brown black black green brown"},
-      {10'000'000.0, true, withE24Bands(6), 6, "brown black black green brown brown"},
-      {100.0, true, e96OnePercent, 5, "brown black black black brown"},
-      {100.0, true, e24Only, 4, "brown black brown brown"},
-      {4'700.0, false, e96Fine, 4, "yellow violet red brown"},  // R2: E24 count, brown
-      {100.0, false, e96OnePercent, 6, "brown black black black brown brown"},
-      {1e12, true, e96OnePercent, 5, "brown black black none brown"},
-  };
+      {4'700.0, true, Settings(4, 5, true, true), 4, "yellow violet red brown"},
+      {51.1, true, Settings(4, 6, false, false), 6, "green brown brown gold violet brown"},
+      {1.0, true, Settings(4, 5, true, false), 4, "brown black gold brown"},
+      {1.0, true, Settings(5, 5, true, true), 5, "brown black black silver brown"},
+      {1.0, true, Settings(6, 5, true, true), 6, "brown black black silver brown brown"},
+      {1e7, true, Settings(4, 5, true, true), 4, "brown black blue brown"},
+      {1e7, true, Settings(5, 5, true, true), 5, "brown black black green brown"},
+      {1e7, true, Settings(6, 5, true, true), 6, "brown black black green brown brown"},
+      {100.0, true, Settings(4, 5, false, true), 5, "brown black black black brown"},
+      {100.0, true, Settings(4, 6, true, true), 4, "brown black brown brown"},
+      {4'700.0, false, Settings(4, 6, false, false), 4, "yellow violet red brown"},
+      {100.0, false, Settings(6, 5, false, true), 6, "brown black black black brown brown"},
+      {1e12, true, Settings(4, 5, false, true), 5, "brown black black none brown"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.ohms << (c.isR1 ? " R1 " : " R2 ") << c.names);
     const bool isE96 = c.isR1 && !c.settings.E24ONLY;
@@ -125,12 +106,7 @@ TEST(DrawnBands, FollowsTheColourCode) {
     EXPECT_EQ(bands.bandCount, c.bandCount);
     EXPECT_EQ(NamesOf(bands), c.names);
   }
-}
-
-TEST(DrawnBands, DrawsNothingForAnEmptyCode) {
-  const BandSequence bands = DrawnBands(BandCode{}, true, BandSettings{});
-  EXPECT_EQ(bands.size, 0);
-  EXPECT_EQ(bands.bandCount, 0);
+  EXPECT_EQ(DrawnBands(BandCode{}, true, BandSettings{}).size, 0);
 }
 
 }  // namespace
