@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 
 #include "values/fixed_text.h"
 #include "values/series.h"
@@ -31,6 +32,13 @@ struct Settings {
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };
+
+// The defaults, read over by settings text: lines of at most 79 characters (longer ones are taken
+// in pieces of 79, each a line of its own), ended by a line feed or a carriage return and line
+// feed, which count as one character. A lone carriage return is an ordinary character. A line's
+// text ends at its first NUL byte. Text values longer than 15 characters are cut to their first 15.
+// The stream is read as raw bytes (open it in binary mode).
+Settings ReadSettings(std::istream& in);
 
 // Sets every field to its default, then reads the file over it. False when the file can't be
 // opened (the defaults stand); true otherwise, whatever the file held.
