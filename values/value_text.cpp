@@ -25,8 +25,8 @@ std::size_t SkipDigits(std::string_view text, std::size_t from) {
   return from;
 }
 
-// The longest leading "digits[.digits]" as a decimal number, 0 when it holds no digit. Parsed
-// without the C library so that the locale's decimal point plays no part.
+// The longest leading "digits[.digits]" as a decimal number, 0 when it holds no digit. Rounded as
+// atof rounds, but through from_chars so that the locale's decimal point plays no part.
 double LeadingNumber(std::string_view text) {
   const std::size_t wholeEnd = SkipDigits(text, 0);
   std::size_t end = wholeEnd;
@@ -42,8 +42,8 @@ double LeadingNumber(std::string_view text) {
 }
 
 // The text of a value the notation cannot hold in maxValueTextLength characters: NaN, the
-// infinities and magnitudes from 10^36 ohms. It lies outside the notation, so reading it back
-// fails instead of giving a wrong value.
+// infinities and magnitudes from about 10^36 ohms (10^35 when negative). It lies outside the
+// notation, so reading it back fails instead of giving a wrong value.
 ValueText OutsideNotationText(double ohms) {
   std::array<char, maxValueTextLength + 1> text{};
   const auto result = std::to_chars(text.data(), text.data() + text.size(), ohms);
