@@ -243,6 +243,14 @@ TEST_F(CalculateCommandTest, ExactValueListsItsMatchesAndADoubleClickTakesOneInt
   EXPECT_EQ(form.repaintCount, repaintsBefore + 2);
   EXPECT_EQ(state.r1Bands, (BandCode{{1, 1}, 2, 2}));
   EXPECT_EQ(state.r2Bands, (BandCode{{3, 9}, 2, 2}));
+
+  // The next calculation empties the list from the top, line by line.
+  form.events.clear();
+  Calculate("289");
+  const std::vector<std::string> firstEvents(form.events.begin(), form.events.begin() + 6);
+  std::vector<std::string> expectedStart(5, "list delete 0");
+  expectedStart.push_back("field 1002");  // then the clearing of the fields
+  EXPECT_EQ(firstEvents, expectedStart);
 }
 
 TEST_F(CalculateCommandTest, ExactValueWhoseOtherMatchesAreNotOfferedListsTheBestAlone) {
@@ -275,22 +283,31 @@ struct LimitCheckCase {
   bool USE_1PC;
   std::string text;
   std::string message;  // empty: accepted
-  double limit;
-  std::string storedText;
+  double SeriesLimits::*limit;
+  double limitAfter;
+  FieldText CalculatorState::*storedText;
+  std::string storedTextAfter;
 };
 
 TEST(LimitCheckTest, StoresAcceptedTextsAndRejectsWithFocusBack) {
+  using S = CalculatorState;
+  using L = SeriesLimits;
+  const std::string e24MinRule = "E24 minimum value is 1 ohm";
   const std::vector<LimitCheckCase> cases{
-      {OnKillFocusE24Min, IDC_E24_MIN, true, "0R5", "E24 minimum value is 1 ohm", 0.5, "1R"},
-      {OnKillFocusE24Min, IDC_E24_MIN, true, "0R0001", "E24 minimum value is 1 ohm", 0.0, "1R"},
-      {OnKillFocusE24Min, IDC_E24_MIN, true, "1R", "", 1.0, "1R"},
-      {OnKillFocusE24Min, IDC_E24_MIN, true, "1k5", "", 1500.0, "1k5"},
-      {OnKillFocusE24Max, IDC_E24_MAX, true, "", "", 0.0, ""},
-      {OnKillFocusE24Max, IDC_E24_MAX, true, "12345678", "", 1234567.0, "1234567"},
+      {OnKillFocusE24Min, IDC_E24_MIN, true, "0R5", e24MinRule, &L::e24Min, 0.5, &S::e24MinText,
+       "1R"},
+      {OnKillFocusE24Min, IDC_E24_MIN, true, "0R0001", e24MinRule, &L::e24Min, 0.0, &S::e24MinText,
+       "1R"},
+      {OnKillFocusE24Min, IDC_E24_MIN, true, "1R", "", &L::e24Min, 1.0, &S::e24MinText, "1R"},
+      {OnKillFocusE24Min, IDC_E24_MIN, true, "1k5", "", &L::e24Min, 1500.0, &S::e24MinText, "1k5"},
+      {OnKillFocusE24Max, IDC_E24_MAX, true, "", "", &L::e24Max, 0.0, &S::e24MaxText, ""},
+      {OnKillFocusE24Max, IDC_E24_MAX, true, "12345678", "", &L::e24Max, 1234567.0, &S::e24MaxText,
+       "1234567"},
       {OnKillFocusE96Max, IDC_E96_MAX, true, "abc", "E96 maximum value is not a valid number",
-       1'000'000.0, "1M"},
-      {OnKillFocusE96Min, IDC_E96_MIN, false, "47R", "", 47.0, "47R"},
-      {OnKillFocusE96Max, IDC_E96_MAX, false, "2M", "", 2'000'000.0, "2M"},
+       &L::e96Max, 1'000'000.0, &S::e96MaxText1, "1M"},
+      {OnKillFocusE96Min, IDC_E96_MIN, false, "47R", "", &L::e96Min, 47.0, &S::e96MinText2, "47R"},
+      {OnKillFocusE96Max, IDC_E96_MAX, false, "2M", "", &L::e96Max, 2'000'000.0, &S::e96MaxText2,
+       "2M"},
   };
   for (const LimitCheckCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.box) + " \"" + c.text + "\"");
@@ -301,33 +318,9 @@ TEST(LimitCheckTest, StoresAcceptedTextsAndRejectsWithFocusBack) {
 
     c.handler(state, form);
 
-    const auto limitOf = [&](const CalculatorState& s) -> double {
-      switch (c.box) {
-        case IDC_E24_MIN:
-          return s.limits.e24Min;
-        case IDC_E24_MAX:
-          return s.limits.e24Max;
-        case IDC_E96_MIN:
-          return s.limits.e96Min;
-        default:
-          return s.limits.e96Max;
-      }
-    };
-    const auto textOf = [&](const CalculatorState& s) -> const FieldText& {
-      switch (c.box) {
-        case IDC_E24_MIN:
-          return s.e24MinText;
-        case IDC_E24_MAX:
-          return s.e24MaxText;
-        case IDC_E96_MIN:
-          return c.USE_1PC ? s.e96MinText1 : s.e96MinText2;
-        default:
-          return c.USE_1PC ? s.e96MaxText1 : s.e96MaxText2;
-      }
-    };
-    EXPECT_DOUBLE_EQ(limitOf(state), c.limit);
-    EXPECT_EQ(textOf(state), c.storedText);
-    // No case here accepts a text for E96 at 1 %: those texts stay as they were.
+    EXPECT_DOUBLE_EQ(state.limits.*c.limit, c.limitAfter);
+    EXPECT_EQ(state.*c.storedText, c.storedTextAfter);
+    // No case accepts a text for E96 at 1 %: a text at 0.1 % is never stored there.
     EXPECT_EQ(state.e96MinText1, "1R");
     EXPECT_EQ(state.e96MaxText1, "1M");
     if (c.message.empty()) {
