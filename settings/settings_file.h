@@ -33,11 +33,12 @@ struct Settings {
   friend bool operator==(const Settings&, const Settings&) = default;
 };
 
-// The defaults, read over by settings text: lines of at most 79 characters (longer ones are taken
-// in pieces of 79, each a line of its own), ended by a line feed or a carriage return and line
-// feed, which count as one character. A lone carriage return is an ordinary character. A line's
-// text ends at its first NUL byte. Text values longer than 15 characters are cut to their first 15.
-// The stream is read as raw bytes (open it in binary mode).
+// The defaults, read over by the bytes of a settings file. Lines are taken as a buffer of 80 bytes
+// takes them: up to and including the line end, or 79 characters, the rest of a longer line being
+// read as lines of their own. A line feed, or a carriage return and line feed counted as one
+// character, ends a line on every platform; a lone carriage return is an ordinary character. A
+// line's text ends at its first NUL byte; text values are cut to 15 characters. Numbers read as
+// ReadLeadingNumber (settings/leading_number.h) reads them. Open the stream in binary mode.
 Settings ReadSettings(std::istream& in);
 
 // Sets every field to its default, then reads the file over it. False when the file can't be
