@@ -1,0 +1,81 @@
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+
+#include "cli/calculator.h"
+#include "cli/human_output.h"
+#include "cli/json_output.h"
+#include "cli/line_reader.h"
+#include "cli/options.h"
+#include "cli/output.h"
+
+namespace tamblor::cli {
+namespace {
+
+// Calculates the values one by one and writes their results; true when any stopped at a message.
+class Run {
+ public:
+  Run(const CommandLine& commandLine)
+      : json_(commandLine.json), calculator_(commandLine.settings) {}
+
+  void Value(std::string_view required) {
+    calculator_.Calculate(required);
+    const CalculatorState& state = calculator_.State();
+    const TextForm& form = calculator_.Form();
+    if (json_) {
+      AppendJsonResult(required, state, form, output_.Text());
+    } else {
+      if (valueCount_ > 0) output_.Text() += '\n';
+      AppendHumanResult(required, state, form, output_.Text());
+      if (form.Message()) {
+        messageLine_.assign(form.Message()->title).append(": ").append(form.Message()->text);
+        output_.Message(messageLine_);
+      }
+    }
+    anyMessage_ = anyMessage_ || form.Message().has_value();
+    ++valueCount_;
+    output_.WriteIfFull();
+  }
+
+  void Flush() { output_.Flush(); }
+  bool AnyMessage() const { return anyMessage_; }
+
+ private:
+  bool json_;
+  Calculator calculator_;
+  Output output_;
+  std::string messageLine_;
+  long valueCount_ = 0;
+  bool anyMessage_ = false;
+};
+
+int Main(int argc, const char* const* argv) {
+  CommandLine commandLine;
+  if (const std::optional<int> status = ParseCommandLine(argc, argv, commandLine)) return *status;
+  Run run(commandLine);
+  if (commandLine.values.empty()) {
+    LineReader reader(STDIN_FILENO, [&run] { run.Flush(); });
+    for (std::string_view line; reader.Next(line);) {
+      if (!line.empty()) run.Value(line);
+    }
+  } else {
+    for (const std::string& value : commandLine.values) run.Value(value);
+  }
+  run.Flush();
+  return run.AnyMessage() ? 1 : 0;
+}
+
+}  // namespace
+}  // namespace tamblor::cli
+
+int main(int argc, char** argv) {
+  try {
+    return tamblor::cli::Main(argc, argv);
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "tamblor-cli: %s\n", failure.what());
+    return EXIT_FAILURE;
+  }
+}

@@ -1,0 +1,57 @@
+#include "cli/text_form.h"
+
+#include <algorithm>
+
+namespace tamblor::cli {
+
+void TextForm::Reset(const LimitBoxTexts& limits, std::string_view required) {
+  for (std::string& text : texts_) text.clear();
+  Slot(IDC_E24_MIN) = limits.e24Min;
+  Slot(IDC_E24_MAX) = limits.e24Max;
+  Slot(IDC_E96_MIN) = limits.e96Min;
+  Slot(IDC_E96_MAX) = limits.e96Max;
+  Slot(IDC_REQUIRED) = required;
+  lineCount_ = 0;
+  message_.reset();
+}
+
+std::string_view TextForm::Field(ControlId field) const {
+  return HasSlot(field) ? std::string_view{texts_[field - firstId]} : std::string_view{};
+}
+
+std::span<const std::string> TextForm::MatchLines() const { return {lines_.data(), lineCount_}; }
+
+std::string_view TextForm::BoxText(ControlId box) { return Field(box); }
+
+void TextForm::SetFieldText(ControlId field, std::string_view text) {
+  if (HasSlot(field)) Slot(field) = text;
+}
+
+int TextForm::MatchListCount() { return static_cast<int>(lineCount_); }
+
+// Nothing is ever selected: there is no one to double-click.
+int TextForm::MatchListCurrent() { return -1; }
+
+void TextForm::MatchListAdd(std::string_view line) {
+  if (lineCount_ == lines_.size()) lines_.emplace_back();
+  lines_[lineCount_++] = line;
+}
+
+void TextForm::MatchListDelete(int line) {
+  if (line < 0 || static_cast<std::size_t>(line) >= lineCount_) return;
+  // Rotating keeps the deleted line's buffer for reuse instead of freeing it.
+  std::rotate(lines_.begin() + line, lines_.begin() + line + 1, lines_.begin() + lineCount_);
+  --lineCount_;
+}
+
+// The command line has no focus to move.
+void TextForm::SetFocusTo(ControlId) {}
+
+void TextForm::ShowStopMessage(std::string_view text, std::string_view title) {
+  message_ = StopMessage{std::string{title}, std::string{text}};
+}
+
+// The band codes are read from the state once the calculation is over.
+void TextForm::RepaintBands() {}
+
+}  // namespace tamblor::cli
