@@ -11,17 +11,17 @@ namespace {
 constexpr std::string_view averageWidthSample =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
-std::vector<int> FieldWidths(std::string_view text, const MeasureText& measure) {
-  std::vector<int> widths;
+}  // namespace
+
+std::vector<std::string_view> TabFields(std::string_view line) {
+  std::vector<std::string_view> fields;
   while (true) {
-    const std::size_t tab = text.find('\t');
-    widths.push_back(measure(text.substr(0, tab)));
-    if (tab == std::string_view::npos) return widths;
-    text.remove_prefix(tab + 1);
+    const std::size_t tab = line.find('\t');
+    fields.push_back(line.substr(0, tab));
+    if (tab == std::string_view::npos) return fields;
+    line.remove_prefix(tab + 1);
   }
 }
-
-}  // namespace
 
 int NextTabStop(int x, std::span<const int> stopsPixels) {
   if (stopsPixels.empty()) return x;
@@ -103,7 +103,8 @@ std::vector<int> ListExtent::ColumnWidths(int cellPadding) const {
 }
 
 void ListExtent::Measure(int index, std::string_view text) {
-  std::vector<int> fields = FieldWidths(text, measure_);
+  std::vector<int> fields;
+  for (const std::string_view field : TabFields(text)) fields.push_back(measure_(field));
   const int width = TabbedWidth(fields, tabStops_) + lineMargin;
   fieldWidths_.insert(fieldWidths_.begin() + index, std::move(fields));
   itemWidths_.insert(itemWidths_.begin() + index, width);

@@ -11,8 +11,12 @@ namespace tamblor {
 // Width in pixels of a text holding no tab character, in the list's font.
 using MeasureText = std::function<int(std::string_view text)>;
 
-// The first tab stop beyond x (pixels). The stops are used in order; beyond the last one, tabs
-// fall on its multiples, so a single stop means a stop every stop-width. No stops: x itself.
+// The tab-separated fields of a line, at least one.
+std::vector<std::string_view> TabFields(std::string_view line);
+
+// The first tab stop beyond x (pixels). The stops, ascending, are used in order; beyond the last
+// one, tabs fall on its multiples, so a single stop means a stop every stop-width. No stops: x
+// itself.
 int NextTabStop(int x, std::span<const int> stopsPixels);
 
 // Width in pixels of a line whose tab-separated fields measure `fieldWidths`: every tab moves the

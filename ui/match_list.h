@@ -1,8 +1,10 @@
 #pragma once
 
-#include <string_view>
-
 #include <wx/listctrl.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "ui/list_extent.h"
 
@@ -25,10 +27,16 @@ class CHScrollListBox : public wxListCtrl {
   void AddLine(std::string_view line);
   void InsertLine(int line, std::string_view text);
   void DeleteLine(int line);
+  // An index outside the lines changes nothing, and Line() gives an empty text for it.
 
   const ListExtent& Extent() const { return extent_; }
 
  private:
+  // Columns at the tab stops, one per field, wide enough for every field and the widest line.
+  void ApplyColumns();
+  void ShowFields(long index, std::string_view text);
+
+  std::vector<std::string> lines_;  // UTF-8, in line order
   ListExtent extent_;
 };
 
