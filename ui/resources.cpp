@@ -65,7 +65,8 @@ constexpr NamedId namedIds[] = {
     {"ID_ALWAYS_ON_TOP", MenuItemId(ID_ALWAYS_ON_TOP)},
 };
 
-constexpr const char* requiredTemplates[] = {mainMenuName};
+constexpr const char* requiredTemplates[] = {mainMenuName, formTemplateName, aboutTemplateName,
+                                             explainTemplateName, appIconName};
 
 }  // namespace
 

@@ -5,12 +5,13 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
-#include <wx/generic/msgdlgg.h>
-#include <wx/msgdlg.h>
 #include <wx/testing.h>
+#include <wx/utils.h>
 
 #include <filesystem>
 #include <string>
+
+#include "ui/generic_message_dialog.h"
 
 namespace tamblor::testing {
 
@@ -21,6 +22,27 @@ inline void ProcessEvents() {
     wxYield();
     wxTheApp->ProcessIdle();
   }
+}
+
+// Handles events until `done` holds or about two seconds have passed; returns `done()`.
+template <typename Condition>
+bool WaitUntil(Condition done) {
+  for (int round = 0; round < 200 && !done(); ++round) {
+    ProcessEvents();
+    wxMilliSleep(10);
+  }
+  return done();
+}
+
+// Presses and releases Enter in a control, the way GTK delivers the key to wx: the char hook
+// first, up through the control's parents, then the control itself.
+inline void PressEnter(wxWindow& control) {
+  wxKeyEvent hook(wxEVT_CHAR_HOOK);
+  hook.m_keyCode = WXK_RETURN;
+  hook.SetEventObject(&control);
+  hook.SetId(control.GetId());
+  control.GetEventHandler()->ProcessEvent(hook);
+  ProcessEvents();
 }
 
 // Runs the test in a fresh empty directory, so settings files of one test never reach another.

@@ -1,0 +1,29 @@
+#include "ui/app.h"
+
+#include <csignal>
+
+#include "ui/main_frame.h"
+#include "ui/resources.h"
+
+namespace tamblor {
+
+bool CTamblorApp::OnInit() {
+  if (!LoadResources()) return false;
+  auto* frame = new CMainFrame;
+  SetTopWindow(frame);
+  frame->Show();
+  // A session that ends, or a polite kill, closes the window like its close box, so the form
+  // still saves the settings.
+  Bind(wxEVT_END_SESSION, [this](wxCloseEvent&) { CloseMainFrame(); });
+  SetSignalHandler(SIGTERM,
+                   [](int) { static_cast<CTamblorApp*>(GetInstance())->CloseMainFrame(); });
+  return true;
+}
+
+void CTamblorApp::CloseMainFrame() {
+  if (wxWindow* frame = GetTopWindow()) frame->Close(true);
+  // The frame goes at the next idle time, which a signal alone does not bring.
+  WakeUpIdle();
+}
+
+}  // namespace tamblor
