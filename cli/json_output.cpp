@@ -1,7 +1,5 @@
 #include "cli/json_output.h"
 
-#include <nlohmann/json.hpp>
-
 #include "values/band_code.h"
 
 namespace tamblor::cli {
@@ -9,56 +7,116 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json RowObject(const TextForm& form, const ResultRowFields& fields) {
-  return Json{{"actual", form.Field(fields.actual)},        {"r1", form.Field(fields.r1)},
-              {"r1_series", form.Field(fields.r1Series)},   {"r2", form.Field(fields.r2)},
-              {"r2_series", form.Field(fields.r2Series)},   {"error", form.Field(fields.error)},
-              {"connection", form.Field(fields.connection)}};
+constexpr std::array<const char*, 7> rowKeys{"actual",    "r1",    "r1_series", "r2",
+                                             "r2_series", "error", "connection"};
+// The rows in the document's order.
+constexpr std::array<const char*, 3> rowNames{"best", "lower", "higher"};
+constexpr std::array<const ResultRowFields*, 3> rowFields{&BEST_ROW, &LOWER_ROW, &HIGHER_ROW};
+
+Json EmptyRow() {
+  Json row = Json::object();
+  for (const char* key : rowKeys) row[key] = "";
+  return row;
 }
 
-Json BandsObject(const BandCode& code, bool isR1, const CalculatorState& state) {
-  if (code.digitCount == 0) return nullptr;
-  Json digits = Json::array();
-  for (int digit = 0; digit < code.digitCount; ++digit) digits.push_back(code.digits[digit]);
-  Json colours = Json::array();
-  const BandSequence bands = DrawnBands(code, isR1, state.bandSettings());
-  for (int band = 0; band < bands.size; ++band) {
-    const std::optional<int> swatch = bands.swatches[band];
-    colours.push_back(swatch ? Json(SWATCH_NAMES[*swatch]) : Json(nullptr));
+Json Skeleton() {
+  return Json{{"input", ""},
+              {"message", nullptr},
+              {"best", EmptyRow()},
+              {"lower", EmptyRow()},
+              {"higher", EmptyRow()},
+              {"list", Json::array()},
+              {"bands", {{"r1", nullptr}, {"r2", nullptr}}},
+              {"alert", {{"best", false}, {"lower", false}, {"higher", false}}}};
+}
+
+// Puts a text into a node, reusing the node's string when it already holds one.
+void SetText(Json& node, std::string_view text) {
+  if (std::string* held = node.get_ptr<std::string*>()) {
+    held->assign(text);
+  } else {
+    node = text;
   }
-  return Json{{"digits", std::move(digits)},
-              {"multiplier", code.multiplier},
-              {"colours", std::move(colours)}};
 }
 
-Json MessageObject(const TextForm& form) {
-  if (!form.Message()) return nullptr;
-  return Json{{"title", form.Message()->title}, {"text", form.Message()->text}};
+// Makes an array node hold `size` elements, keeping the elements it has.
+Json::array_t& Resize(Json& node, std::size_t size) {
+  Json::array_t& elements = node.get_ref<Json::array_t&>();
+  elements.resize(size);
+  return elements;
+}
+
+void SetBands(Json& node, const BandCode& code, bool isR1, const CalculatorState& state) {
+  if (code.digitCount == 0) {
+    node = nullptr;
+    return;
+  }
+  if (!node.is_object()) {
+    node = Json{{"digits", Json::array()}, {"multiplier", 0}, {"colours", Json::array()}};
+  }
+  Json::array_t& digits = Resize(node["digits"], static_cast<std::size_t>(code.digitCount));
+  for (std::size_t digit = 0; digit < digits.size(); ++digit) digits[digit] = code.digits[digit];
+  node["multiplier"] = code.multiplier;
+  const BandSequence bands = DrawnBands(code, isR1, state.bandSettings());
+  Json::array_t& colours = Resize(node["colours"], static_cast<std::size_t>(bands.size));
+  for (std::size_t band = 0; band < colours.size(); ++band) {
+    const std::optional<int> swatch = bands.swatches[band];
+    if (swatch) {
+      SetText(colours[band], SWATCH_NAMES[*swatch]);
+    } else {
+      colours[band] = nullptr;
+    }
+  }
 }
 
 }  // namespace
 
-void AppendJsonResult(std::string_view required, const CalculatorState& state, const TextForm& form,
-                      std::string& out) {
-  Json list = Json::array();
-  for (const std::string& line : form.MatchLines()) list.push_back(line);
+JsonResultWriter::JsonResultWriter(std::string& out)
+    : out_(out),
+      // The input comes as typed and may hold bytes that are not UTF-8; they must not stop the run.
+      serializer_(nlohmann::detail::output_adapter<char>(out), ' ', Json::error_handler_t::replace),
+      document_(Skeleton()),
+      input_(document_["input"]),
+      message_(document_["message"]),
+      list_(document_["list"]),
+      r1Bands_(document_["bands"]["r1"]),
+      r2Bands_(document_["bands"]["r2"]),
+      alerts_{&document_["alert"]["best"], &document_["alert"]["lower"],
+              &document_["alert"]["higher"]} {
+  for (std::size_t row = 0; row < rowTexts_.size(); ++row) {
+    for (std::size_t column = 0; column < rowKeys.size(); ++column) {
+      rowTexts_[row][column] = &document_[rowNames[row]][rowKeys[column]];
+    }
+  }
+}
+
+void JsonResultWriter::Append(std::string_view required, const CalculatorState& state,
+                              const TextForm& form) {
+  SetText(input_, required);
+  if (const auto& message = form.Message()) {
+    message_ = Json{{"title", message->title}, {"text", message->text}};
+  } else {
+    message_ = nullptr;
+  }
+  for (std::size_t row = 0; row < rowTexts_.size(); ++row) {
+    const ResultRowFields& fields = *rowFields[row];
+    const std::array<ControlId, 7> ids{fields.actual,   fields.r1,    fields.r1Series,  fields.r2,
+                                       fields.r2Series, fields.error, fields.connection};
+    for (std::size_t column = 0; column < ids.size(); ++column) {
+      SetText(*rowTexts_[row][column], form.Field(ids[column]));
+    }
+  }
+  const auto lines = form.MatchLines();
+  Json::array_t& list = Resize(list_, lines.size());
+  for (std::size_t line = 0; line < lines.size(); ++line) SetText(list[line], lines[line]);
+  SetBands(r1Bands_, state.r1Bands, true, state);
+  SetBands(r2Bands_, state.r2Bands, false, state);
   const double threshold = state.alertThreshold();
-  const Json result{{"input", required},
-                    {"message", MessageObject(form)},
-                    {"best", RowObject(form, BEST_ROW)},
-                    {"lower", RowObject(form, LOWER_ROW)},
-                    {"higher", RowObject(form, HIGHER_ROW)},
-                    {"list", std::move(list)},
-                    {"bands",
-                     {{"r1", BandsObject(state.r1Bands, true, state)},
-                      {"r2", BandsObject(state.r2Bands, false, state)}}},
-                    {"alert",
-                     {{"best", state.bestAbsError > threshold},
-                      {"lower", state.lowerAbsError > threshold},
-                      {"higher", state.higherAbsError > threshold}}}};
-  // The input comes as typed and may hold bytes that are not UTF-8; they must not stop the run.
-  out += result.dump(-1, ' ', false, Json::error_handler_t::replace);
-  out += '\n';
+  *alerts_[0] = state.bestAbsError > threshold;
+  *alerts_[1] = state.lowerAbsError > threshold;
+  *alerts_[2] = state.higherAbsError > threshold;
+  serializer_.dump(document_, false, false, 0);
+  out_ += '\n';
 }
 
 }  // namespace tamblor::cli

@@ -15,18 +15,19 @@
 namespace tamblor::cli {
 namespace {
 
-// Calculates the values one by one and writes their results; true when any stopped at a message.
+// Calculates the values one by one, writes their results and notes whether any stopped at a
+// message.
 class Run {
  public:
-  Run(const CommandLine& commandLine)
-      : json_(commandLine.json), calculator_(commandLine.settings) {}
+  explicit Run(const CommandLine& commandLine)
+      : json_(commandLine.json), calculator_(commandLine.settings), jsonWriter_(output_.Text()) {}
 
   void Value(std::string_view required) {
     calculator_.Calculate(required);
     const CalculatorState& state = calculator_.State();
     const TextForm& form = calculator_.Form();
     if (json_) {
-      AppendJsonResult(required, state, form, output_.Text());
+      jsonWriter_.Append(required, state, form);
     } else {
       if (valueCount_ > 0) output_.Text() += '\n';
       AppendHumanResult(required, state, form, output_.Text());
@@ -47,6 +48,7 @@ class Run {
   bool json_;
   Calculator calculator_;
   Output output_;
+  JsonResultWriter jsonWriter_;
   std::string messageLine_;
   long valueCount_ = 0;
   bool anyMessage_ = false;
