@@ -1,9 +1,9 @@
 #include "ui/band_picture.h"
 
 #include <gtest/gtest.h>
-#include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/image.h>
+#include <wx/textctrl.h>
 #include <wx/xrc/xmlres.h>
 
 #include <algorithm>
@@ -12,7 +12,11 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
-#include <vector>
+
+#include "engine/control_ids.h"
+#include "tests/ui/gui/gui_testing.h"
+#include "ui/main_frame.h"
+#include "ui/tamblor_view.h"
 
 namespace tamblor {
 namespace {
@@ -179,6 +183,29 @@ BandCode Code(std::initializer_list<int> digits, int multiplier) {
   return code;
 }
 
+// The canvas is exactly the background with the bands pasted on it, nothing else.
+void ExpectCanvas(const wxBitmap& canvasBitmap, const char* background,
+                  std::initializer_list<Band> bands) {
+  wxImage expected = LoadImage(background);
+  for (const Band& band : bands) {
+    const wxImage strip = LoadImage(band.strip);
+    for (int row = 0; row < band.height; ++row)
+      for (int column = 0; column < 4; ++column)
+        expected.SetRGB(band.x + column, band.top + row,
+                        strip.GetRed(4 * band.swatch + column, row),
+                        strip.GetGreen(4 * band.swatch + column, row),
+                        strip.GetBlue(4 * band.swatch + column, row));
+  }
+  const wxImage canvas = canvasBitmap.ConvertToImage();
+  int mismatches = 0;
+  for (int y = 0; y < expected.GetHeight(); ++y)
+    for (int x = 0; x < expected.GetWidth(); ++x)
+      if (PixelAt(canvas, x, y) != PixelAt(expected, x, y) && ++mismatches <= 5)
+        ADD_FAILURE() << "at " << x << ", " << y << ": " << ToString(PixelAt(canvas, x, y))
+                      << " instead of " << ToString(PixelAt(expected, x, y));
+  EXPECT_EQ(mismatches, 0);
+}
+
 class BandPictureTest : public ::testing::Test {
  protected:
   BandPictureTest()
@@ -187,35 +214,17 @@ class BandPictureTest : public ::testing::Test {
             new wxStaticBitmap(frame_, wxID_ANY, wxBitmap(), wxDefaultPosition, wxSize(161, 41))),
         picture_(std::make_unique<BandPicture>(control_)) {
     frame_->Show();
-    wxYield();
+    testing::ProcessEvents();
     state_.bandsShown = true;
   }
   ~BandPictureTest() override {
     picture_.reset();
     frame_->Destroy();
-    wxYield();
+    testing::ProcessEvents();
   }
 
-  // The canvas is exactly the background with the bands pasted on it, nothing else.
   void ExpectPicture(const char* background, std::initializer_list<Band> bands) {
-    wxImage expected = LoadImage(background);
-    for (const Band& band : bands) {
-      const wxImage strip = LoadImage(band.strip);
-      for (int row = 0; row < band.height; ++row)
-        for (int column = 0; column < 4; ++column)
-          expected.SetRGB(band.x + column, band.top + row,
-                          strip.GetRed(4 * band.swatch + column, row),
-                          strip.GetGreen(4 * band.swatch + column, row),
-                          strip.GetBlue(4 * band.swatch + column, row));
-    }
-    const wxImage canvas = picture_->Canvas().ConvertToImage();
-    int mismatches = 0;
-    for (int y = 0; y < expected.GetHeight(); ++y)
-      for (int x = 0; x < expected.GetWidth(); ++x)
-        if (PixelAt(canvas, x, y) != PixelAt(expected, x, y) && ++mismatches <= 5)
-          ADD_FAILURE() << "at " << x << ", " << y << ": " << ToString(PixelAt(canvas, x, y))
-                        << " instead of " << ToString(PixelAt(expected, x, y));
-    EXPECT_EQ(mismatches, 0);
+    ExpectCanvas(picture_->Canvas(), background, bands);
   }
 
   wxFrame* frame_;
@@ -327,6 +336,34 @@ TEST_F(BandPictureTest, ControlHoldsEachFinishedPicture) {
   ExpectPicture("BackEmpty", {});
   const wxImage second = control_->GetBitmap().ConvertToImage();
   EXPECT_EQ(memcmp(second.GetData(), LoadImage("BackEmpty").GetData(), 161 * 41 * 3), 0);
+}
+
+// The whole form: a band count changed from the menu recalculates, and the picture shows the new
+// code when the command returns.
+TEST(BandPictureInTheForm, MenuBandCountChangeRedrawsTheResult) {
+  testing::ScopedTemporaryDirectory directory;
+  auto* frame = new CMainFrame;
+  frame->Show();
+  if (!frame->menuState().bandsShown) frame->OnBandPicture();
+  auto* required = static_cast<wxTextCtrl*>(frame->FindWindow(IDC_REQUIRED));
+  required->SetValue("4k7");  // a standard E24 value: R1 alone
+  testing::PressEnter(*required);
+  const wxBitmap& canvas = frame->view().picture().Canvas();
+  ExpectCanvas(canvas, "BackR1Only",
+               {{19, 16, 19, tall, SwatchYellow},
+                {28, 17, 17, low, SwatchViolet},
+                {37, 17, 17, low, SwatchRed},
+                {58, 17, 19, tall, SwatchBrown}});
+
+  frame->OnE24Bands(5);
+  ExpectCanvas(canvas, "BackR1Only",
+               {{19, 16, 19, tall, SwatchYellow},
+                {28, 17, 17, low, SwatchViolet},
+                {37, 17, 17, low, SwatchBlack},
+                {46, 17, 17, low, SwatchBrown},
+                {58, 17, 19, tall, SwatchBrown}});
+  frame->Destroy();
+  testing::ProcessEvents();
 }
 
 }  // namespace
