@@ -61,12 +61,14 @@ TEST(CliJson, HasExactlyTheDocumentedKeysInOrder) {
   EXPECT_EQ(Keys(lines[1]["message"]), (std::vector<std::string>{"title", "text"}));
 }
 
-TEST(CliJson, StaysValidForInputThatIsNotUtf8) {
-  const CliRun run = RunCli({"--json"}, "4\xff\x80\n");
-  std::vector<Json> lines = JsonLines(run.out);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0]["message"]["text"], "Requested value is not a valid number");
+TEST(CliJson, EscapesAnyInputAndReplacesBytesThatAreNotUtf8) {
+  const CliRun run = RunCli({"--json"}, "a\"b\\c\t\x01\n4\xff\x80\n");
   EXPECT_EQ(run.status, 1);
+  std::vector<Json> lines = JsonLines(run.out);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0]["input"], "a\"b\\c\t\x01");
+  EXPECT_EQ(lines[1]["input"], "4\xEF\xBF\xBD\xEF\xBF\xBD");  // two U+FFFD
+  EXPECT_EQ(lines[1]["message"]["text"], "Requested value is not a valid number");
 }
 
 TEST(CliJson, GivesNullForAMultiplierWithoutSwatch) {
