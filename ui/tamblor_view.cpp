@@ -5,6 +5,7 @@
 #include <wx/stattext.h>
 #include <wx/xrc/xmlres.h>
 
+#include <algorithm>
 #include <array>
 
 #include "engine/calculate_command.h"
@@ -202,7 +203,7 @@ void CTamblorView::SetFocusTo(ControlId control) {
     pendingMessage_->focus = control;
     return;
   }
-  FindWindow(control)->SetFocus();
+  MoveFocusBack(control);
 }
 
 void CTamblorView::ShowStopMessage(std::string_view text, std::string_view title) {
@@ -296,7 +297,8 @@ void CTamblorView::OnSize(wxSizeEvent& event) {
   if (!matchList_) return;
   const wxSize client = GetClientSize();
   // The list sits in the placeholder the template reserved for it; moving that moves the list.
-  matchList_->GetParent()->SetSize(1, matchListTop_, client.x - 3, client.y - matchListTop_);
+  matchList_->GetParent()->SetSize(1, matchListTop_, std::max(client.x - 3, 0),
+                                   std::max(client.y - matchListTop_, 0));
 }
 
 void CTamblorView::OnCharHook(wxKeyEvent& event) {
@@ -308,7 +310,7 @@ void CTamblorView::OnCharHook(wxKeyEvent& event) {
 void CTamblorView::OnLimitBoxKillFocus(wxFocusEvent& event) {
   event.Skip();
   // The focus going to the form's own message box is not the user leaving a box.
-  if (messageOpen_ || pendingMessage_) return;
+  if (messageOpen_ || pendingMessage_ || refocusing_) return;
   deferMessages_ = true;
   switch (event.GetId()) {
     case IDC_E24_MIN:
@@ -334,7 +336,15 @@ void CTamblorView::ShowPendingMessage() {
   const PendingMessage message = std::move(*pendingMessage_);
   pendingMessage_.reset();
   ShowStopMessage(message.text, message.title);
-  if (message.focus) FindWindow(*message.focus)->SetFocus();
+  if (message.focus) MoveFocusBack(*message.focus);
+}
+
+void CTamblorView::MoveFocusBack(ControlId control) {
+  // The box that loses the focus to the one at fault is not being left by the user: checking it
+  // here would let two wrong boxes take the focus from each other for ever.
+  refocusing_ = true;
+  FindWindow(control)->SetFocus();
+  refocusing_ = false;
 }
 
 void CTamblorView::SaveSettingsNow() {

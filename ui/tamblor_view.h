@@ -78,6 +78,7 @@ class CTamblorView : public wxPanel, public FormControls {
   void OnCharHook(wxKeyEvent& event);
   void OnLimitBoxKillFocus(wxFocusEvent& event);
   void ShowPendingMessage();
+  void MoveFocusBack(ControlId control);
   void SaveSettingsNow();
 
   CMainFrame& frame_;
@@ -97,6 +98,7 @@ class CTamblorView : public wxPanel, public FormControls {
   std::optional<PendingMessage> pendingMessage_;
   bool deferMessages_ = false;
   bool messageOpen_ = false;
+  bool refocusing_ = false;
 };
 
 }  // namespace tamblor

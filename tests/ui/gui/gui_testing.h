@@ -9,7 +9,9 @@
 #include <wx/utils.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <typeinfo>
 
 #include "ui/generic_message_dialog.h"
 
@@ -74,6 +76,13 @@ class ExpectStopMessage : public wxExpectModalBase<wxGenericMessageDialog, Expec
   ExpectStopMessage(std::string text, std::string title)
       : text_(std::move(text)), title_(std::move(title)) {}
 
+  // A copy that runs `action` while the box is open, before it is answered.
+  ExpectStopMessage WhileOpen(std::function<void()> action) const {
+    ExpectStopMessage copy(*this);
+    copy.whileOpen_ = std::move(action);
+    return copy;
+  }
+
  protected:
   int OnInvoked(wxGenericMessageDialog* dialog) const override {
     EXPECT_EQ(dialog->GetMessage().utf8_string(), text_);
@@ -81,6 +90,7 @@ class ExpectStopMessage : public wxExpectModalBase<wxGenericMessageDialog, Expec
     const long style = dialog->GetMessageDialogStyle();
     EXPECT_EQ(style & wxICON_MASK, wxICON_STOP) << "message box without the stop icon";
     EXPECT_EQ(style & (wxYES_NO | wxCANCEL | wxHELP), 0) << "message box with more than OK";
+    if (whileOpen_) whileOpen_();
     return wxID_OK;
   }
   wxString GetDefaultDescription() const override {
@@ -90,6 +100,24 @@ class ExpectStopMessage : public wxExpectModalBase<wxGenericMessageDialog, Expec
  private:
   std::string text_;
   std::string title_;
+  std::function<void()> whileOpen_;
+};
+
+// Expects a modal dialog of class Dialog owned by `owner`, and closes it with OK.
+template <typename Dialog>
+class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
+ public:
+  explicit ExpectDialog(const wxWindow* owner) : owner_(owner) {}
+
+ protected:
+  int OnInvoked(Dialog* dialog) const override {
+    EXPECT_EQ(dialog->GetParent(), owner_) << "dialog not owned by the expected window";
+    return wxID_OK;
+  }
+  wxString GetDefaultDescription() const override { return typeid(Dialog).name(); }
+
+ private:
+  const wxWindow* owner_;
 };
 
 }  // namespace tamblor::testing
