@@ -132,7 +132,9 @@ class CliSettingsFile : public testing::Test {
     return lines.size() == 1 ? lines[0] : Json{};
   }
 
-  const std::string path_ = testing::TempDir() + "tamblor_cli_settings_test.dat";
+  // One file per test: the tests run in parallel processes.
+  const std::string path_ = testing::TempDir() + "tamblor_cli_" +
+                            testing::UnitTest::GetInstance()->current_test_info()->name() + ".dat";
 };
 
 TEST_F(CliSettingsFile, GivesSeriesToleranceLimitTextsAndBandCounts) {
