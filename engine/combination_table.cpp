@@ -1,9 +1,13 @@
 #include "engine/combination_table.h"
 
+#include <algorithm>
 #include <cassert>
+#include <limits>
 #include <span>
 #include <utility>
+#include <vector>
 
+#include "engine/combination_sort.h"
 #include "values/series.h"
 
 namespace tamblor {
@@ -63,24 +67,26 @@ void ScaleIntoDecade(Combination& record) {
   }
 }
 
-// Records equal to the pivot gather on its left.
-std::int32_t Partition(Combination* records, std::int32_t lo, std::int32_t hi) {
-  const double pivot = records[lo].combined;
-  std::int32_t i = lo;
-  std::int32_t j = hi + 1;
-  while (true) {
-    do {
-      ++i;
-    } while (i <= hi && records[i].combined <= pivot);
-    do {
-      --j;
-    } while (records[j].combined > pivot);
-    if (i > j) break;
-    std::swap(records[i], records[j]);
-  }
-  std::swap(records[lo], records[j]);
-  return j;
+// Written with bitwise operators so that summarising the blocks does not branch on the data.
+bool Accepts(const Combination& record, bool E24ONLY, bool USE_1PC) {
+  const bool fromE96 = record.r1FromE96 != 0;
+  if (E24ONLY) return !fromE96;
+  const bool parallel = record.parallel != 0;
+  const bool ownDecade = record.decadeStep == 1;
+  const bool lastStep = record.decadeStep == lastDecadeStep;
+  // At 1 % a parallel trimmer in R1's own decade must not be below R1. At 0.1 % the trimmer must
+  // be at most a tenth of R1 in series and at least ten times R1 in parallel.
+  const bool trimmerFits = USE_1PC ? !parallel | !ownDecade | (record.r2 >= record.r1)
+                                   : (parallel & (record.r2 / 10.0 >= record.r1)) |
+                                         (!parallel & (record.r2 * 10.0 <= record.r1));
+  return fromE96 & (lastStep | trimmerFits);
 }
+
+struct Selection {
+  bool E24ONLY;
+  bool USE_1PC;
+};
+constexpr Selection selections[]{{true, true}, {false, true}, {false, false}};
 
 }  // namespace
 
@@ -98,22 +104,56 @@ void BuildCombinationTable(CombinationTable& table) {
   SortCombinations(table, 0, count - 1);
 }
 
+void CombinationTable::Summarise(std::int32_t firstBlock, std::int32_t lastBlock) {
+  constexpr double infinity = std::numeric_limits<double>::infinity();
+  constexpr Summary empty{0, infinity, -infinity, infinity, -infinity};
+  for (std::int32_t block = firstBlock; block <= lastBlock; ++block) {
+    Summaries& summaries = summaries_[leafCount + block];
+    summaries.fill(empty);
+    const std::int32_t end = std::min(count_, (block + 1) * blockSize);
+    for (std::int32_t index = block * blockSize; index < end; ++index) {
+      const Combination& record = records_[index];
+      for (const Selection& selection : selections) {
+        // Selects rather than branches: acceptance follows the data.
+        const bool accepted = Accepts(record, selection.E24ONLY, selection.USE_1PC);
+        Summary& summary = summaries[SelectionIndex(selection.E24ONLY, selection.USE_1PC)];
+        summary.acceptable |= std::uint64_t{accepted} << (index % blockSize);
+        summary.r1Low = std::min(summary.r1Low, accepted ? record.r1 : infinity);
+        summary.r1High = std::max(summary.r1High, accepted ? record.r1 : -infinity);
+        summary.r2Low = std::min(summary.r2Low, accepted ? record.r2 : infinity);
+        summary.r2High = std::max(summary.r2High, accepted ? record.r2 : -infinity);
+      }
+    }
+  }
+  for (int node = leafCount - 1; node >= 1; --node) {
+    for (int s = 0; s < selectionCount; ++s) {
+      const Summary& left = summaries_[2 * node][s];
+      const Summary& right = summaries_[2 * node + 1][s];
+      summaries_[node][s] = {left.acceptable | right.acceptable, std::min(left.r1Low, right.r1Low),
+                             std::max(left.r1High, right.r1High), std::min(left.r2Low, right.r2Low),
+                             std::max(left.r2High, right.r2High)};
+    }
+  }
+}
+
 void SortCombinations(CombinationTable& table, std::int32_t first, std::int32_t last) {
   if (first >= last) return;
-  const std::int32_t p = Partition(table.records_.data(), first, last);
-  SortCombinations(table, first, p - 1);
-  SortCombinations(table, p + 1, last);
+  assert(first >= 0 && last < table.count_);
+  Combination* records = table.records_.data();
+  std::vector<SortKey> keys;
+  keys.reserve(static_cast<std::size_t>(last - first + 1));
+  for (std::int32_t i = first; i <= last; ++i) keys.push_back({records[i].combined, i});
+  SortKeysByCombined(keys);
+
+  const std::vector<Combination> unsorted(records + first, records + last + 1);
+  for (std::int32_t n = 0; n <= last - first; ++n) {
+    records[first + n] = unsorted[static_cast<std::size_t>(keys[n].record - first)];
+  }
+  table.Summarise(first / CombinationTable::blockSize, last / CombinationTable::blockSize);
 }
 
 bool CombinationTable::IsAcceptable(std::int32_t index, bool E24ONLY, bool USE_1PC) const {
-  const Combination& record = records_[index];
-  if (E24ONLY) return record.r1FromE96 == 0;
-  if (record.r1FromE96 == 0) return false;
-  if (record.decadeStep == lastDecadeStep) return true;
-  if (USE_1PC) return !record.parallel || record.decadeStep != 1 || record.r2 >= record.r1;
-  // At 0.1 % the trimmer must be at most a tenth of R1 in series, at least ten times R1 in
-  // parallel.
-  return record.parallel ? record.r2 / 10.0 >= record.r1 : record.r2 * 10.0 <= record.r1;
+  return Accepts(records_[index], E24ONLY, USE_1PC);
 }
 
 bool CombinationTable::FindAcceptableForward(std::int32_t& index, bool E24ONLY,

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "values/series.h"
+
 namespace tamblor {
 
 // One candidate pair, scaled by a power of ten so that 1.0 <= combined < 10.0.
@@ -19,6 +21,10 @@ struct Combination {
 
 inline constexpr std::int32_t combinationCapacity = 50'000;
 
+// Whether both resistors of `record`, in ohms for a decade of `scale` (10^exponent), lie inside
+// their limits: R1 against those of its own series, R2 against the E24 ones.
+bool RecordWithinLimits(const Combination& record, double scale, const SeriesLimits& limits);
+
 // Every E96 and E24 primary with every E24 trimmer, in series and in parallel, sorted by combined
 // value. Selection flags act only through IsAcceptable, never by rebuilding.
 class CombinationTable {
@@ -32,12 +38,55 @@ class CombinationTable {
   // Moves `index` to the nearest acceptable record at or below it; false (index at -1) if none.
   bool FindAcceptableBackward(std::int32_t& index, bool E24ONLY, bool USE_1PC) const;
 
+  // The same scans for records that may be offered: acceptable and RecordWithinLimits for the
+  // decade `scale`. They find what stepping the acceptable scans past records outside the limits
+  // finds, but pass over runs of records whose summary rules out every one. False leaves `index`
+  // at count, or at -1 going down.
+  bool FindOfferedForward(std::int32_t& index, bool E24ONLY, bool USE_1PC, double scale,
+                          const SeriesLimits& limits) const;
+  bool FindOfferedBackward(std::int32_t& index, bool E24ONLY, bool USE_1PC, double scale,
+                           const SeriesLimits& limits) const;
+
  private:
   friend void BuildCombinationTable(CombinationTable& table);
   friend void SortCombinations(CombinationTable& table, std::int32_t first, std::int32_t last);
 
+  static constexpr std::int32_t blockSize = 16;
+  static constexpr std::int32_t leafCount = 4096;  // blocks; a power of two
+  static_assert(leafCount * blockSize >= combinationCapacity);
+  static constexpr int selectionCount = 3;
+
+  // For one selection, the records below one node of a binary tree over the blocks of records
+  // (node 1 the root, 2n and 2n + 1 the children of n, leafCount + b block b): which of them it
+  // accepts, and the span of their R1 and R2.
+  struct Summary {
+    // Leaf: bit n for record blockSize * b + n. Inner node: nonzero when any record is accepted.
+    std::uint64_t acceptable = 0;
+    double r1Low = 0.0;
+    double r1High = 0.0;
+    double r2Low = 0.0;
+    double r2High = 0.0;
+  };
+  using Summaries = std::array<Summary, selectionCount>;
+  struct OfferQuery;
+
+  // Order of the selections in Summaries: E24; E96 at 1 %; E96 at 0.1 %.
+  static constexpr int SelectionIndex(bool E24ONLY, bool USE_1PC) {
+    return E24ONLY ? 0 : USE_1PC ? 1 : 2;
+  }
+
+  void Summarise(std::int32_t firstBlock, std::int32_t lastBlock);
+  template <bool upward>
+  bool FindOffered(std::int32_t& index, const OfferQuery& query) const;
+  template <bool upward>
+  bool FindInSubtree(int node, const OfferQuery& query, std::int32_t& index) const;
+  template <bool upward>
+  bool FindInBlock(std::int32_t block, std::uint64_t candidates, const OfferQuery& query,
+                   std::int32_t& index) const;
+
   std::array<Combination, combinationCapacity> records_{};
   std::int32_t count_ = 0;
+  std::array<Summaries, 2 * leafCount> summaries_{};
 };
 
 // Fills the table from the E96 and E24 mantissas and sorts it; a second build gives the same table.

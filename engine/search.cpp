@@ -6,13 +6,6 @@ namespace tamblor {
 
 namespace {
 
-// `scale` is pow(10, exponent), computed once per search; products match OhmsFromMantissa.
-bool ScaledPairWithinLimits(const Combination& record, double scale, const SeriesLimits& limits) {
-  const ResistorSeries r1Series = record.r1FromE96 ? ResistorSeries::E96 : ResistorSeries::E24;
-  return IsWithinLimits(scale * record.r1, r1Series, limits) &&
-         IsWithinLimits(scale * record.r2, ResistorSeries::E24, limits);
-}
-
 double ErrorPercent(double combined, double mantissa) {
   return (combined - mantissa) / mantissa * 100.0;
 }
@@ -44,8 +37,7 @@ std::int32_t LowerBound(const CombinationTable& table, double mantissa) {
   return lo == table.count() ? table.count() - 1 : lo;
 }
 
-// Finds the nearest offered record from `index` in one direction: acceptable under the selection
-// and inside the limits.
+// Offered records: acceptable under the selection and inside the limits for the decade `scale`.
 class OfferedScan {
  public:
   OfferedScan(const CombinationTable& table, bool E24ONLY, bool USE_1PC, double scale,
@@ -54,23 +46,18 @@ class OfferedScan {
 
   bool IsOffered(std::int32_t index) const {
     return table_.IsAcceptable(index, E24ONLY_, USE_1PC_) &&
-           ScaledPairWithinLimits(table_[index], scale_, limits_);
+           RecordWithinLimits(table_[index], scale_, limits_);
   }
 
   std::optional<std::int32_t> Forward(std::int32_t index) const {
-    while (table_.FindAcceptableForward(index, E24ONLY_, USE_1PC_)) {
-      if (ScaledPairWithinLimits(table_[index], scale_, limits_)) return index;
-      ++index;
-    }
-    return std::nullopt;
+    if (!table_.FindOfferedForward(index, E24ONLY_, USE_1PC_, scale_, limits_)) return std::nullopt;
+    return index;
   }
 
   std::optional<std::int32_t> Backward(std::int32_t index) const {
-    while (table_.FindAcceptableBackward(index, E24ONLY_, USE_1PC_)) {
-      if (ScaledPairWithinLimits(table_[index], scale_, limits_)) return index;
-      --index;
-    }
-    return std::nullopt;
+    if (!table_.FindOfferedBackward(index, E24ONLY_, USE_1PC_, scale_, limits_))
+      return std::nullopt;
+    return index;
   }
 
  private:
@@ -85,7 +72,7 @@ class OfferedScan {
 
 bool PairWithinLimits(const CombinationTable& table, std::int32_t index, std::int32_t exponent,
                       const SeriesLimits& limits) {
-  return ScaledPairWithinLimits(table[index], OhmsFromMantissa(1.0, exponent), limits);
+  return RecordWithinLimits(table[index], OhmsFromMantissa(1.0, exponent), limits);
 }
 
 PairResult MakePairResult(const CombinationTable& table, std::int32_t index, double mantissa,

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace tamblor {
 namespace {
@@ -71,6 +74,21 @@ TEST(CombinationTable, IsSortedWithEveryCombinedValueInOneDecade) {
       EXPECT_LE(table[i - 1].combined, table[i].combined);
     }
   }
+}
+
+TEST(CombinationTable, EqualCombinedValuesComeInRunsOfUpTo17) {
+  const CombinationTable& table = SharedCombinationTable();
+  std::int32_t sharedValues = 0;
+  std::int32_t longestRun = 0;
+  for (std::int32_t first = 0; first < table.count();) {
+    std::int32_t end = first + 1;
+    while (end < table.count() && table[end].combined == table[first].combined) ++end;
+    sharedValues += end - first >= 2;
+    longestRun = std::max(longestRun, end - first);
+    first = end;
+  }
+  EXPECT_EQ(sharedValues, 2'013);
+  EXPECT_EQ(longestRun, 17);
 }
 
 TEST(CombinationTable, EndsAreTheSmallestAndLargestScaledPairs) {
@@ -221,6 +239,74 @@ TEST(CombinationTable, ScansStartedOutsideTheTableFindNothing) {
     EXPECT_EQ(index, start);
     EXPECT_FALSE(table.FindAcceptableBackward(index, true, true));
     EXPECT_EQ(index, start);
+  }
+}
+
+// The offered scans pass over whole blocks; they must find what stepping record by record finds.
+bool SteppedForward(const CombinationTable& table, std::int32_t& index, bool E24ONLY, bool USE_1PC,
+                    double scale, const SeriesLimits& limits) {
+  bool found = table.FindAcceptableForward(index, E24ONLY, USE_1PC);
+  while (found && !RecordWithinLimits(table[index], scale, limits)) {
+    ++index;
+    found = table.FindAcceptableForward(index, E24ONLY, USE_1PC);
+  }
+  return found;
+}
+
+bool SteppedBackward(const CombinationTable& table, std::int32_t& index, bool E24ONLY, bool USE_1PC,
+                     double scale, const SeriesLimits& limits) {
+  bool found = table.FindAcceptableBackward(index, E24ONLY, USE_1PC);
+  while (found && !RecordWithinLimits(table[index], scale, limits)) {
+    --index;
+    found = table.FindAcceptableBackward(index, E24ONLY, USE_1PC);
+  }
+  return found;
+}
+
+TEST(CombinationTable, OfferedScansFindWhatSteppingFinds) {
+  const CombinationTable& table = SharedCombinationTable();
+  struct Limits {
+    const char* name;
+    SeriesLimits limits;
+  };
+  const Limits limitSets[] = {
+      {"first start", {}},
+      {"0.1 % defaults", {1.0, 1e7, 51.1, 1e6}},
+      {"narrow", {330.0, 470.0, 100.0, 200.0}},
+      {"no E24 value", {1.05, 1.05, 1.0, 1e6}},
+      {"E24 minimum above maximum", {1'000.0, 100.0, 1.0, 1e6}},
+  };
+  struct Selection {
+    bool E24ONLY;
+    bool USE_1PC;
+  };
+  const Selection selections[] = {{true, true}, {false, true}, {false, false}};
+  std::vector<std::int32_t> starts{-1, 0, 63, 64, table.count() - 1, table.count()};
+  for (std::int32_t start = 5; start < table.count(); start += 331) starts.push_back(start);
+  for (const Limits& limits : limitSets) {
+    for (const std::int32_t exponent : {-1, 2, 6}) {
+      for (const Selection& selection : selections) {
+        const double scale = std::pow(10.0, exponent);
+        for (const std::int32_t start : starts) {
+          SCOPED_TRACE(testing::Message() << limits.name << ", exponent " << exponent
+                                          << ", E24ONLY " << selection.E24ONLY << ", USE_1PC "
+                                          << selection.USE_1PC << ", start " << start);
+          std::int32_t stepped = start;
+          std::int32_t offered = start;
+          ASSERT_EQ(table.FindOfferedForward(offered, selection.E24ONLY, selection.USE_1PC, scale,
+                                             limits.limits),
+                    SteppedForward(table, stepped, selection.E24ONLY, selection.USE_1PC, scale,
+                                   limits.limits));
+          ASSERT_EQ(offered, stepped);
+          stepped = offered = start;
+          ASSERT_EQ(table.FindOfferedBackward(offered, selection.E24ONLY, selection.USE_1PC, scale,
+                                              limits.limits),
+                    SteppedBackward(table, stepped, selection.E24ONLY, selection.USE_1PC, scale,
+                                    limits.limits));
+          ASSERT_EQ(offered, stepped);
+        }
+      }
+    }
   }
 }
 
