@@ -50,13 +50,16 @@ class OfferedScan {
   }
 
   std::optional<std::int32_t> Forward(std::int32_t index) const {
-    if (!table_.FindOfferedForward(index, E24ONLY_, USE_1PC_, scale_, limits_)) return std::nullopt;
+    if (!table_.FindOfferedForward(index, E24ONLY_, USE_1PC_, scale_, limits_)) {
+      return std::nullopt;
+    }
     return index;
   }
 
   std::optional<std::int32_t> Backward(std::int32_t index) const {
-    if (!table_.FindOfferedBackward(index, E24ONLY_, USE_1PC_, scale_, limits_))
+    if (!table_.FindOfferedBackward(index, E24ONLY_, USE_1PC_, scale_, limits_)) {
       return std::nullopt;
+    }
     return index;
   }
 

@@ -22,32 +22,25 @@ std::string Describe(const Combination& record) {
   return text.str();
 }
 
-struct Generation {
-  bool r1FromE96;
-  bool parallel;
-  std::int32_t decadeStep;
-  double r1;  // as stored, scaled
-  double r2;
-};
-
-std::optional<std::int32_t> FindRecord(const CombinationTable& table, const Generation& wanted) {
+// A record by the fields it was generated with; r1 and r2 as stored, scaled.
+std::optional<std::int32_t> FindRecord(bool r1FromE96, bool parallel, std::int32_t decadeStep,
+                                       double r1, double r2) {
+  const CombinationTable& table = SharedCombinationTable();
   for (std::int32_t i = 0; i < table.count(); ++i) {
     const Combination& record = table[i];
-    if ((record.r1FromE96 != 0) == wanted.r1FromE96 && (record.parallel != 0) == wanted.parallel &&
-        record.decadeStep == wanted.decadeStep && record.r1 == wanted.r1 &&
-        record.r2 == wanted.r2) {
+    if ((record.r1FromE96 != 0) == r1FromE96 && (record.parallel != 0) == parallel &&
+        record.decadeStep == decadeStep && record.r1 == r1 && record.r2 == r2) {
       return i;
     }
   }
   return std::nullopt;
 }
 
-std::int32_t CountAcceptable(const CombinationTable& table, bool E24ONLY, bool USE_1PC) {
-  std::int32_t accepted = 0;
-  for (std::int32_t i = 0; i < table.count(); ++i)
-    accepted += table.IsAcceptable(i, E24ONLY, USE_1PC);
-  return accepted;
-}
+struct Selection {
+  bool E24ONLY;
+  bool USE_1PC;
+};
+constexpr Selection allSelections[] = {{true, true}, {true, false}, {false, true}, {false, false}};
 
 TEST(CombinationTable, HoldsEveryPairOfBothPrimarySeries) {
   const CombinationTable& table = SharedCombinationTable();
@@ -64,25 +57,19 @@ TEST(CombinationTable, HoldsEveryPairOfBothPrimarySeries) {
   EXPECT_EQ(table.count() - parallel, 8'940);
 }
 
-TEST(CombinationTable, IsSortedWithEveryCombinedValueInOneDecade) {
-  const CombinationTable& table = SharedCombinationTable();
-  for (std::int32_t i = 0; i < table.count(); ++i) {
-    SCOPED_TRACE(Describe(table[i]));
-    EXPECT_GE(table[i].combined, 1.0);
-    EXPECT_LT(table[i].combined, 10.0);
-    if (i > 0) {
-      EXPECT_LE(table[i - 1].combined, table[i].combined);
-    }
-  }
-}
-
-TEST(CombinationTable, EqualCombinedValuesComeInRunsOfUpTo17) {
+TEST(CombinationTable, IsSortedInOneDecadeWithRunsOfEqualValues) {
   const CombinationTable& table = SharedCombinationTable();
   std::int32_t sharedValues = 0;
   std::int32_t longestRun = 0;
   for (std::int32_t first = 0; first < table.count();) {
+    SCOPED_TRACE(Describe(table[first]));
+    ASSERT_GE(table[first].combined, 1.0);
+    ASSERT_LT(table[first].combined, 10.0);
     std::int32_t end = first + 1;
     while (end < table.count() && table[end].combined == table[first].combined) ++end;
+    if (end < table.count()) {
+      ASSERT_LT(table[first].combined, table[end].combined);
+    }
     sharedValues += end - first >= 2;
     longestRun = std::max(longestRun, end - first);
     first = end;
@@ -93,100 +80,75 @@ TEST(CombinationTable, EqualCombinedValuesComeInRunsOfUpTo17) {
 
 TEST(CombinationTable, EndsAreTheSmallestAndLargestScaledPairs) {
   const CombinationTable& table = SharedCombinationTable();
-  const Combination first{0, 1.5, 3.0, 1.0, 1, 0};
-  EXPECT_EQ(table[0], first) << Describe(table[0]);
-  EXPECT_EQ(table[1].decadeStep, 1) << Describe(table[1]);
-  EXPECT_EQ(table[1].r1, 1.1);
-  EXPECT_EQ(table[1].r2, 11.0);
-  EXPECT_EQ(table[1].combined, 1.0);
-  const Combination last{3, 10.0, 91'000.0, 9.998901219646193, 1, 0};
-  EXPECT_EQ(table[table.count() - 1], last) << Describe(table[table.count() - 1]);
+  EXPECT_EQ(table[0], (Combination{0, 1.5, 3.0, 1.0, 1, 0})) << Describe(table[0]);
+  EXPECT_EQ(table[1], (Combination{1, 1.1, 10.0 * 1.1, 1.0, 1, 0})) << Describe(table[1]);
+  EXPECT_EQ(table[table.count() - 1], (Combination{3, 10.0, 91'000.0, 9.998901219646193, 1, 0}))
+      << Describe(table[table.count() - 1]);
 }
 
 TEST(CombinationTable, ScalesEachOutOfRangePairByOneDecade) {
-  const CombinationTable& table = SharedCombinationTable();
   struct Row {
     const char* name;
-    Generation generation;
+    std::optional<std::int32_t> index;
     double combined;
   };
   const Row rows[] = {
-      {"E24 9.1 + 9.1 scaled down", {false, false, 0, 9.1 / 10.0, 9.1 / 10.0}, (9.1 + 9.1) / 10.0},
-      {"E24 1.0 || 1.0 scaled up", {false, true, 0, 10.0, 10.0}, 5.0},
-      {"E96 1.00 + E24 9.1 scaled down", {true, false, 1, 1.0 / 10.0, 9.1 / 10.0}, 10.1 / 10.0},
-      {"E24 1.8 + 8.2 is exactly 1.0 after scaling",
-       {false, false, 0, 1.8 / 10.0, 8.2 / 10.0},
-       1.0},
+      {"E24 9.1 + 9.1", FindRecord(false, false, 0, 0.9099999999999999, 0.9099999999999999),
+       1.8199999999999998},
+      {"E24 1.0 || 1.0", FindRecord(false, true, 0, 10.0, 10.0), 5.0},
+      {"E96 1.00 + E24 9.1", FindRecord(true, false, 1, 0.1, 0.9099999999999999), 1.01},
+      {"E24 1.8 + 8.2", FindRecord(false, false, 0, 1.8 / 10.0, 8.2 / 10.0), 1.0},
+      // Each unordered same-decade E24 pair occurs once, the smaller resistor as R1.
+      {"E24 1.0 || 1.1", FindRecord(false, true, 0, 10.0, 1.1 * 10.0), 10.0 / 2.1 * 1.1},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    const std::optional<std::int32_t> index = FindRecord(table, row.generation);
-    ASSERT_TRUE(index.has_value());
-    EXPECT_EQ(table[*index].combined, row.combined) << Describe(table[*index]);
+    ASSERT_TRUE(row.index.has_value());
+    const Combination& record = SharedCombinationTable()[*row.index];
+    EXPECT_NEAR(record.combined, row.combined, 1e-15 * row.combined) << Describe(record);
   }
-  EXPECT_EQ(9.1 / 10.0, 0.9099999999999999);
-  EXPECT_EQ((9.1 + 9.1) / 10.0, 1.8199999999999998);
-}
-
-TEST(CombinationTable, SameDecadeE24PairsOccurOnceEach) {
-  const CombinationTable& table = SharedCombinationTable();
-  EXPECT_TRUE(FindRecord(table, {false, true, 0, 1.0 * 10.0, 1.1 * 10.0}));
-  EXPECT_FALSE(FindRecord(table, {false, true, 0, 1.1 * 10.0, 1.0 * 10.0}));
+  EXPECT_EQ(SharedCombinationTable()[*rows[0].index].combined, (9.1 + 9.1) / 10.0);
+  EXPECT_FALSE(FindRecord(false, true, 0, 1.1 * 10.0, 10.0));
 }
 
 TEST(CombinationTable, AcceptanceCountsPerSelection) {
   const CombinationTable& table = SharedCombinationTable();
-  EXPECT_EQ(CountAcceptable(table, true, true), 4'056);
-  EXPECT_EQ(CountAcceptable(table, true, false), 4'056);
-  EXPECT_EQ(CountAcceptable(table, false, true), 12'647);
-  EXPECT_EQ(CountAcceptable(table, false, false), 6'918);
-}
-
-TEST(CombinationTable, E24SelectionAcceptsExactlyTheE24Primaries) {
-  const CombinationTable& table = SharedCombinationTable();
-  for (std::int32_t i = 0; i < table.count(); ++i) {
-    SCOPED_TRACE(Describe(table[i]));
-    const bool fromE24 = table[i].r1FromE96 == 0;
-    ASSERT_EQ(table.IsAcceptable(i, true, true), fromE24);
-    ASSERT_EQ(table.IsAcceptable(i, true, false), fromE24);
-    if (fromE24) {
-      ASSERT_FALSE(table.IsAcceptable(i, false, true));
+  const std::int32_t expected[] = {4'056, 4'056, 12'647, 6'918};
+  for (std::size_t s = 0; s < std::size(allSelections); ++s) {
+    const auto [E24ONLY, USE_1PC] = allSelections[s];
+    SCOPED_TRACE(testing::Message() << "E24ONLY " << E24ONLY << ", USE_1PC " << USE_1PC);
+    std::int32_t accepted = 0;
+    for (std::int32_t i = 0; i < table.count(); ++i) {
+      const bool acceptable = table.IsAcceptable(i, E24ONLY, USE_1PC);
+      // The E24 selection takes exactly the E24 primaries; the E96 ones never take them.
+      ASSERT_TRUE(!acceptable || (table[i].r1FromE96 != 0) != E24ONLY) << Describe(table[i]);
+      accepted += acceptable;
     }
+    EXPECT_EQ(accepted, expected[s]);
   }
 }
 
 TEST(CombinationTable, E96AcceptanceFollowsTheTrimmerRatio) {
-  const CombinationTable& table = SharedCombinationTable();
   struct Row {
     const char* name;
-    Generation generation;
+    std::optional<std::int32_t> index;
     bool USE_1PC;
     bool accepted;
   };
   const Row rows[] = {
-      {"1 %: 2.00 || 1.0 in R1's decade", {true, true, 1, 20.0, 10.0}, true, false},
-      {"1 %: 2.00 || 2.0, equal values pass", {true, true, 1, 2.0, 2.0}, true, true},
-      {"1 %: 2.00 || 2.2", {true, true, 1, 2.0, 2.2}, true, true},
-      {"1 %: 1.00 + 9.1, series in R1's decade",
-       {true, false, 1, 1.0 / 10.0, 9.1 / 10.0},
-       true,
-       true},
-      {"0.1 %: 1.00 + 1.0 / 10, exactly a tenth", {true, false, 2, 1.0, 1.0 / 10.0}, false, true},
-      {"0.1 %: 1.00 + 1.1 / 10", {true, false, 2, 1.0, 1.1 / 10.0}, false, false},
-      {"0.1 %: 1.00 || 1.0 x 10, exactly ten times", {true, true, 2, 10.0, 100.0}, false, true},
-      {"0.1 %: 1.02 || 1.0 x 10", {true, true, 2, 1.02 * 10.0, 100.0}, false, false},
-      {"0.1 %: 9.76 + 9.1 / 100", {true, false, 3, 9.76, 9.1 / 100.0}, false, true},
-      {"0.1 %: 1.00 || 1.0 x 100", {true, true, 3, 10.0, 1000.0}, false, true},
+      {"1 %: 2.00 || 1.0 in R1's decade", FindRecord(true, true, 1, 20.0, 10.0), true, false},
+      {"1 %: 2.00 || 2.0, equal values pass", FindRecord(true, true, 1, 2.0, 2.0), true, true},
+      {"1 %: 1.00 + 9.1, series", FindRecord(true, false, 1, 0.1, 0.9099999999999999), true, true},
+      {"0.1 %: 1.00 + 1.0 / 10, a tenth", FindRecord(true, false, 2, 1.0, 0.1), false, true},
+      {"0.1 %: 1.00 + 1.1 / 10", FindRecord(true, false, 2, 1.0, 1.1 / 10.0), false, false},
+      {"0.1 %: 1.00 || 1.0 x 10, ten times", FindRecord(true, true, 2, 10.0, 100.0), false, true},
+      {"0.1 %: 1.02 || 1.0 x 10", FindRecord(true, true, 2, 1.02 * 10.0, 100.0), false, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    const std::optional<std::int32_t> index = FindRecord(table, row.generation);
-    ASSERT_TRUE(index.has_value());
-    EXPECT_EQ(table.IsAcceptable(*index, false, row.USE_1PC), row.accepted);
+    ASSERT_TRUE(row.index.has_value());
+    EXPECT_EQ(SharedCombinationTable().IsAcceptable(*row.index, false, row.USE_1PC), row.accepted);
   }
-}
-
-TEST(CombinationTable, E96AcceptanceByDecadeStep) {
   const CombinationTable& table = SharedCombinationTable();
   for (std::int32_t i = 0; i < table.count(); ++i) {
     const Combination& record = table[i];
@@ -195,115 +157,90 @@ TEST(CombinationTable, E96AcceptanceByDecadeStep) {
     if (!record.parallel) {
       ASSERT_TRUE(table.IsAcceptable(i, false, true));
     }
-    if (record.decadeStep == 1) {
-      ASSERT_FALSE(table.IsAcceptable(i, false, false));
-    }
-    if (record.decadeStep == 3) {
-      ASSERT_TRUE(table.IsAcceptable(i, false, false));
+    if (record.decadeStep != 2) {
+      ASSERT_EQ(table.IsAcceptable(i, false, false), record.decadeStep == 3);
     }
   }
 }
 
-TEST(CombinationTable, ScansStopAtTheNearestAcceptableRecord) {
+TEST(CombinationTable, AcceptableScansStopAtTheNearestAcceptableRecord) {
   const CombinationTable& table = SharedCombinationTable();
-  // Record 0 is an E24 pair; the last one too.
+  // The first and the last record have E24 primaries.
   std::int32_t index = 0;
   EXPECT_TRUE(table.FindAcceptableForward(index, true, true));
-  EXPECT_EQ(index, 0);
   EXPECT_TRUE(table.FindAcceptableBackward(index, true, true));
   EXPECT_EQ(index, 0);
-
-  index = 0;
   EXPECT_FALSE(table.FindAcceptableBackward(index, false, true));
   EXPECT_EQ(index, -1);
-
   index = table.count() - 1;
   EXPECT_FALSE(table.FindAcceptableForward(index, false, false));
   EXPECT_EQ(index, table.count());
 
   index = 0;
   ASSERT_TRUE(table.FindAcceptableForward(index, false, false));
-  EXPECT_GT(index, 0);
-  EXPECT_TRUE(table.IsAcceptable(index, false, false));
   for (std::int32_t skipped = 0; skipped < index; ++skipped) {
     EXPECT_FALSE(table.IsAcceptable(skipped, false, false));
   }
-}
+  EXPECT_TRUE(table.IsAcceptable(index, false, false));
 
-TEST(CombinationTable, ScansStartedOutsideTheTableFindNothing) {
-  const CombinationTable& table = SharedCombinationTable();
   for (const std::int32_t start : {-1, table.count(), combinationCapacity}) {
     SCOPED_TRACE(start);
-    std::int32_t index = start;
+    index = start;
     EXPECT_FALSE(table.FindAcceptableForward(index, true, true));
-    EXPECT_EQ(index, start);
     EXPECT_FALSE(table.FindAcceptableBackward(index, true, true));
+    EXPECT_FALSE(table.FindOfferedForward(index, true, true, 1.0, SeriesLimits{}));
+    EXPECT_FALSE(table.FindOfferedBackward(index, true, true, 1.0, SeriesLimits{}));
     EXPECT_EQ(index, start);
   }
 }
 
-// The offered scans pass over whole blocks; they must find what stepping record by record finds.
-bool SteppedForward(const CombinationTable& table, std::int32_t& index, bool E24ONLY, bool USE_1PC,
-                    double scale, const SeriesLimits& limits) {
-  bool found = table.FindAcceptableForward(index, E24ONLY, USE_1PC);
+// The offered scans pass over runs of records; they must find what stepping record by record finds.
+bool Stepped(const CombinationTable& table, bool upward, std::int32_t& index, Selection selection,
+             double scale, const SeriesLimits& limits) {
+  const auto scan = [&] {
+    return upward ? table.FindAcceptableForward(index, selection.E24ONLY, selection.USE_1PC)
+                  : table.FindAcceptableBackward(index, selection.E24ONLY, selection.USE_1PC);
+  };
+  bool found = scan();
   while (found && !RecordWithinLimits(table[index], scale, limits)) {
-    ++index;
-    found = table.FindAcceptableForward(index, E24ONLY, USE_1PC);
-  }
-  return found;
-}
-
-bool SteppedBackward(const CombinationTable& table, std::int32_t& index, bool E24ONLY, bool USE_1PC,
-                     double scale, const SeriesLimits& limits) {
-  bool found = table.FindAcceptableBackward(index, E24ONLY, USE_1PC);
-  while (found && !RecordWithinLimits(table[index], scale, limits)) {
-    --index;
-    found = table.FindAcceptableBackward(index, E24ONLY, USE_1PC);
+    index += upward ? 1 : -1;
+    found = scan();
   }
   return found;
 }
 
 TEST(CombinationTable, OfferedScansFindWhatSteppingFinds) {
   const CombinationTable& table = SharedCombinationTable();
-  struct Limits {
-    const char* name;
-    SeriesLimits limits;
+  const SeriesLimits limitSets[] = {
+      {},                             // first start
+      {1.0, 1e7, 51.1, 1e6},          // 0.1 % defaults
+      {330.0, 470.0, 100.0, 200.0},   // narrow
+      {1.05, 1.05, 1.0, 1e6},         // no E24 value
+      {1'000.0, 100.0, 1.0, 1e6},     // E24 minimum above maximum
+      {1.0, 1e7, 1.0, std::nan("")},  // no E96 maximum
   };
-  const Limits limitSets[] = {
-      {"first start", {}},
-      {"0.1 % defaults", {1.0, 1e7, 51.1, 1e6}},
-      {"narrow", {330.0, 470.0, 100.0, 200.0}},
-      {"no E24 value", {1.05, 1.05, 1.0, 1e6}},
-      {"E24 minimum above maximum", {1'000.0, 100.0, 1.0, 1e6}},
-  };
-  struct Selection {
-    bool E24ONLY;
-    bool USE_1PC;
-  };
-  const Selection selections[] = {{true, true}, {false, true}, {false, false}};
-  std::vector<std::int32_t> starts{-1, 0, 63, 64, table.count() - 1, table.count()};
+  std::vector<std::int32_t> starts{0, 15, 16, 17, table.count() - 1};
   for (std::int32_t start = 5; start < table.count(); start += 331) starts.push_back(start);
-  for (const Limits& limits : limitSets) {
+  for (std::size_t l = 0; l < std::size(limitSets); ++l) {
     for (const std::int32_t exponent : {-1, 2, 6}) {
-      for (const Selection& selection : selections) {
-        const double scale = std::pow(10.0, exponent);
+      for (const Selection& selection : allSelections) {
         for (const std::int32_t start : starts) {
-          SCOPED_TRACE(testing::Message() << limits.name << ", exponent " << exponent
-                                          << ", E24ONLY " << selection.E24ONLY << ", USE_1PC "
-                                          << selection.USE_1PC << ", start " << start);
-          std::int32_t stepped = start;
-          std::int32_t offered = start;
-          ASSERT_EQ(table.FindOfferedForward(offered, selection.E24ONLY, selection.USE_1PC, scale,
-                                             limits.limits),
-                    SteppedForward(table, stepped, selection.E24ONLY, selection.USE_1PC, scale,
-                                   limits.limits));
-          ASSERT_EQ(offered, stepped);
-          stepped = offered = start;
-          ASSERT_EQ(table.FindOfferedBackward(offered, selection.E24ONLY, selection.USE_1PC, scale,
-                                              limits.limits),
-                    SteppedBackward(table, stepped, selection.E24ONLY, selection.USE_1PC, scale,
-                                    limits.limits));
-          ASSERT_EQ(offered, stepped);
+          for (const bool upward : {true, false}) {
+            SCOPED_TRACE(testing::Message()
+                         << "limits " << l << ", exponent " << exponent << ", E24ONLY "
+                         << selection.E24ONLY << ", USE_1PC " << selection.USE_1PC << ", start "
+                         << start << (upward ? " upward" : " downward"));
+            const double scale = std::pow(10.0, exponent);
+            std::int32_t stepped = start;
+            std::int32_t offered = start;
+            const bool found = Stepped(table, upward, stepped, selection, scale, limitSets[l]);
+            ASSERT_EQ(upward ? table.FindOfferedForward(offered, selection.E24ONLY,
+                                                        selection.USE_1PC, scale, limitSets[l])
+                             : table.FindOfferedBackward(offered, selection.E24ONLY,
+                                                         selection.USE_1PC, scale, limitSets[l]),
+                      found);
+            ASSERT_EQ(offered, stepped);
+          }
         }
       }
     }
