@@ -1,6 +1,7 @@
 // The calculator form through its real controls: limit checks on leaving a box, the Enter key,
 // the worked examples with their rows, list and colours, the list selection, the radio buttons.
 
+#include <ostream>
 #include <string>
 
 #include "tests/ui/gui/frame_fixture.h"
@@ -11,11 +12,14 @@ namespace {
 using Fields = std::vector<std::string>;
 
 struct RejectedLimit {
+  const char* name;
   ControlId box;
   const char* text;
   const char* message;
   const char* title;
 };
+
+void PrintTo(const RejectedLimit& rejected, std::ostream* out) { *out << rejected.text; }
 
 class RejectedLimitTest : public FrameTest, public ::testing::WithParamInterface<RejectedLimit> {};
 
@@ -37,15 +41,17 @@ TEST_P(RejectedLimitTest, TabbingAwayShowsTheMessageAndPutsTheFocusBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Form, RejectedLimitTest,
-    ::testing::Values(
-        RejectedLimit{IDC_E24_MIN, "1x", "E24 minimum value is not a valid number",
-                      "Validation Error"},
-        RejectedLimit{IDC_E24_MIN, "0R5", "E24 minimum value is 1 ohm", "Limits Error"},
-        RejectedLimit{IDC_E24_MAX, "10M?", "E24 maximum value is not a valid number",
-                      "Validation Error"},
-        RejectedLimit{IDC_E96_MIN, "0R999", "E96 minimum value is 1 ohm", "Limits Error"},
-        RejectedLimit{IDC_E96_MAX, "1M电阻", "E96 maximum value is not a valid number",
-                      "Validation Error"}));
+    ::testing::Values(RejectedLimit{"E24MinNotANumber", IDC_E24_MIN, "1x",
+                                    "E24 minimum value is not a valid number", "Validation Error"},
+                      RejectedLimit{"E24MinBelowOneOhm", IDC_E24_MIN, "0R5",
+                                    "E24 minimum value is 1 ohm", "Limits Error"},
+                      RejectedLimit{"E24MaxNotANumber", IDC_E24_MAX, "10M?",
+                                    "E24 maximum value is not a valid number", "Validation Error"},
+                      RejectedLimit{"E96MinBelowOneOhm", IDC_E96_MIN, "0R999",
+                                    "E96 minimum value is 1 ohm", "Limits Error"},
+                      RejectedLimit{"E96MaxNotANumber", IDC_E96_MAX, "1M电阻",
+                                    "E96 maximum value is not a valid number", "Validation Error"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FrameTest, TooSmallMinimumKeepsItsValueButNotItsText) {
   Open();
@@ -57,11 +63,14 @@ TEST_F(FrameTest, TooSmallMinimumKeepsItsValueButNotItsText) {
 }
 
 struct AcceptedLimit {
+  const char* name;
   ControlId box;
   const char* typed;
   double limit;
   const char* stored;
 };
+
+void PrintTo(const AcceptedLimit& accepted, std::ostream* out) { *out << accepted.typed; }
 
 class AcceptedLimitTest : public FrameTest, public ::testing::WithParamInterface<AcceptedLimit> {};
 
@@ -80,12 +89,14 @@ TEST_P(AcceptedLimitTest, TabbingAwayStoresTheLimitAndItsFirstSevenCharacters) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Form, AcceptedLimitTest,
-                         ::testing::Values(AcceptedLimit{IDC_E24_MIN, "1k5", 1500.0, "1k5"},
-                                           AcceptedLimit{IDC_E24_MIN, "1R", 1.0, "1R"},
-                                           AcceptedLimit{IDC_E24_MAX, "", 0.0, ""},
-                                           AcceptedLimit{IDC_E24_MAX, "2M20000xyz", 2.2e6,
-                                                         "2M20000"}));
+INSTANTIATE_TEST_SUITE_P(
+    Form, AcceptedLimitTest,
+    ::testing::Values(AcceptedLimit{"E24MinKilohms", IDC_E24_MIN, "1k5", 1500.0, "1k5"},
+                      AcceptedLimit{"E24MinOneOhm", IDC_E24_MIN, "1R", 1.0, "1R"},
+                      AcceptedLimit{"E24MaxEmpty", IDC_E24_MAX, "", 0.0, ""},
+                      AcceptedLimit{"E24MaxCutToSeven", IDC_E24_MAX, "2M20000xyz", 2.2e6,
+                                    "2M20000"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FrameTest, EnterCalculatesOnlyOnceTheFormIsInitialised) {
   Open(InitialUpdate::Later);
