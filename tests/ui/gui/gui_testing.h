@@ -26,10 +26,10 @@ inline void ProcessEvents() {
   }
 }
 
-// Handles events until `done` holds or about two seconds have passed; returns `done()`.
+// Handles events until `done` holds or about five seconds have passed; returns `done()`.
 template <typename Condition>
 bool WaitUntil(Condition done) {
-  for (int round = 0; round < 200 && !done(); ++round) {
+  for (int round = 0; round < 500 && !done(); ++round) {
     ProcessEvents();
     wxMilliSleep(10);
   }
