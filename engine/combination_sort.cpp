@@ -8,7 +8,7 @@ namespace tamblor {
 
 namespace {
 
-constexpr std::int32_t scanBatch = 64;
+constexpr std::int32_t scanBatch = 16;
 
 // The plain partition scans from both ends and exchanges the first record above the pivot from
 // the left with the first record not above it from the right. The scans are done a batch at a time

@@ -1,6 +1,7 @@
 #include "engine/combination_table.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <limits>
 #include <span>
@@ -105,33 +106,40 @@ void BuildCombinationTable(CombinationTable& table) {
 }
 
 void CombinationTable::Summarise(std::int32_t firstBlock, std::int32_t lastBlock) {
-  constexpr double infinity = std::numeric_limits<double>::infinity();
-  constexpr Summary empty{0, infinity, -infinity, infinity, -infinity};
   for (std::int32_t block = firstBlock; block <= lastBlock; ++block) {
     Summaries& summaries = summaries_[leafCount + block];
-    summaries.fill(empty);
-    const std::int32_t end = std::min(count_, (block + 1) * blockSize);
-    for (std::int32_t index = block * blockSize; index < end; ++index) {
-      const Combination& record = records_[index];
+    summaries.fill({});
+    const std::int32_t first = block * blockSize;
+    const std::int32_t end = std::min(count_, first + blockSize);
+    for (std::int32_t index = first; index < end; ++index) {
       for (const Selection& selection : selections) {
-        // Selects rather than branches: acceptance follows the data.
-        const bool accepted = Accepts(record, selection.E24ONLY, selection.USE_1PC);
-        Summary& summary = summaries[SelectionIndex(selection.E24ONLY, selection.USE_1PC)];
-        summary.acceptable |= std::uint64_t{accepted} << (index % blockSize);
-        summary.r1Low = std::min(summary.r1Low, accepted ? record.r1 : infinity);
-        summary.r1High = std::max(summary.r1High, accepted ? record.r1 : -infinity);
-        summary.r2Low = std::min(summary.r2Low, accepted ? record.r2 : infinity);
-        summary.r2High = std::max(summary.r2High, accepted ? record.r2 : -infinity);
+        const bool accepted = Accepts(records_[index], selection.E24ONLY, selection.USE_1PC);
+        summaries[SelectionIndex(selection.E24ONLY, selection.USE_1PC)].acceptable |=
+            std::uint64_t{accepted} << (index - first);
+      }
+    }
+    for (Summary& summary : summaries) {
+      for (std::uint64_t accepted = summary.acceptable; accepted != 0; accepted &= accepted - 1) {
+        const Combination& record = records_[first + std::countr_zero(accepted)];
+        summary.r1Low = std::min(summary.r1Low, record.r1);
+        summary.r1High = std::max(summary.r1High, record.r1);
+        summary.r2Low = std::min(summary.r2Low, record.r2);
+        summary.r2High = std::max(summary.r2High, record.r2);
       }
     }
   }
-  for (int node = leafCount - 1; node >= 1; --node) {
-    for (int s = 0; s < selectionCount; ++s) {
-      const Summary& left = summaries_[2 * node][s];
-      const Summary& right = summaries_[2 * node + 1][s];
-      summaries_[node][s] = {left.acceptable | right.acceptable, std::min(left.r1Low, right.r1Low),
-                             std::max(left.r1High, right.r1High), std::min(left.r2Low, right.r2Low),
-                             std::max(left.r2High, right.r2High)};
+  // The inner nodes above the blocks summarised, level by level up to the root.
+  for (int low = (leafCount + firstBlock) / 2, high = (leafCount + lastBlock) / 2; low >= 1;
+       low /= 2, high /= 2) {
+    for (int node = low; node <= high; ++node) {
+      for (int s = 0; s < selectionCount; ++s) {
+        const Summary& left = summaries_[2 * node][s];
+        const Summary& right = summaries_[2 * node + 1][s];
+        summaries_[node][s] = {
+            left.acceptable | right.acceptable, std::min(left.r1Low, right.r1Low),
+            std::max(left.r1High, right.r1High), std::min(left.r2Low, right.r2Low),
+            std::max(left.r2High, right.r2High)};
+      }
     }
   }
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 
 #include "values/series.h"
 
@@ -62,10 +63,10 @@ class CombinationTable {
   struct Summary {
     // Leaf: bit n for record blockSize * b + n. Inner node: nonzero when any record is accepted.
     std::uint64_t acceptable = 0;
-    double r1Low = 0.0;
-    double r1High = 0.0;
-    double r2Low = 0.0;
-    double r2High = 0.0;
+    double r1Low = std::numeric_limits<double>::infinity();
+    double r1High = -std::numeric_limits<double>::infinity();
+    double r2Low = std::numeric_limits<double>::infinity();
+    double r2High = -std::numeric_limits<double>::infinity();
   };
   using Summaries = std::array<Summary, selectionCount>;
   struct OfferQuery;
