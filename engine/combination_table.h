@@ -42,7 +42,7 @@ class CombinationTable {
   // The same scans for records that may be offered: acceptable and RecordWithinLimits for the
   // decade `scale`. They find what stepping the acceptable scans past records outside the limits
   // finds, but pass over runs of records whose summary rules out every one. False leaves `index`
-  // at count, or at -1 going down.
+  // at count, or at -1 going down; a start outside the table returns false at once.
   bool FindOfferedForward(std::int32_t& index, bool E24ONLY, bool USE_1PC, double scale,
                           const SeriesLimits& limits) const;
   bool FindOfferedBackward(std::int32_t& index, bool E24ONLY, bool USE_1PC, double scale,
