@@ -1,8 +1,7 @@
 // Arbitrary bytes as a settings file: whatever they hold, reading gives a record the program can
-// use, and a carriage return and line feed pair reads exactly as a bare line feed.
+// use, and carriage return and line feed pairs read exactly as bare line feeds.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -12,43 +11,18 @@
 
 namespace {
 
-using tamblor::Settings;
-using tamblor::SettingText;
-
-void Require(bool holds, const char* what) {
-  if (holds) return;
-  std::fprintf(stderr, "settings reading broken: %s\n", what);
-  std::abort();
-}
-
-Settings Read(const std::string& bytes) {
+tamblor::Settings Read(const std::string& bytes) {
   std::istringstream in(bytes);
   return tamblor::ReadSettings(in);
 }
 
-// A text as the file's lines can deliver it: cut to the field, without NUL bytes or line feeds.
-bool IsLineText(const SettingText& text) {
-  return text.size() <= SettingText::maxLength &&
-         text.view().find_first_of(std::string_view("\0\n", 2)) == std::string_view::npos;
-}
-
-// The bytes without a carriage return anywhere before a line feed, and the same with each line
-// feed written as a carriage return and line feed.
-std::string WithoutCrLf(std::string_view bytes) {
+// With `crlf`, each line feed becomes a carriage return and line feed; without, the carriage
+// returns directly before a line feed are dropped.
+std::string WithLineEnds(std::string_view bytes, bool crlf) {
   std::string result;
   for (const char c : bytes) {
-    if (c == '\n') {
-      while (!result.empty() && result.back() == '\r') result.pop_back();
-    }
-    result += c;
-  }
-  return result;
-}
-
-std::string WithCrLf(std::string_view bytes) {
-  std::string result;
-  for (const char c : bytes) {
-    if (c == '\n') result += '\r';
+    while (c == '\n' && !result.empty() && result.back() == '\r') result.pop_back();
+    if (c == '\n' && crlf) result += '\r';
     result += c;
   }
   return result;
@@ -58,18 +32,17 @@ std::string WithCrLf(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  const Settings settings = Read(bytes);
-
-  Require(settings.e24BandCount >= 4 && settings.e24BandCount <= 6, "E24 band count");
-  Require(settings.e96BandCount == 5 || settings.e96BandCount == 6, "E96 band count");
-  for (const SettingText* text :
+  const tamblor::Settings settings = Read(bytes);
+  if (settings.e24BandCount < 4 || settings.e24BandCount > 6) std::abort();
+  if (settings.e96BandCount != 5 && settings.e96BandCount != 6) std::abort();
+  for (const tamblor::SettingText* text :
        {&settings.e24MinText, &settings.e24MaxText, &settings.e96MinText1, &settings.e96MaxText1,
         &settings.e96MinText2, &settings.e96MaxText2}) {
-    Require(IsLineText(*text), "a text holds what no line can deliver");
+    const bool fromOneLine =
+        text->view().find_first_of(std::string_view("\0\n", 2)) == std::string_view::npos;
+    if (text->size() > tamblor::SettingText::maxLength || !fromOneLine) std::abort();
   }
-
-  const std::string lineFeeds = WithoutCrLf(bytes);
-  Require(Read(WithCrLf(lineFeeds)) == Read(lineFeeds),
-          "carriage return and line feed read differently from a line feed");
+  const std::string lineFeeds = WithLineEnds(bytes, false);
+  if (!(Read(WithLineEnds(lineFeeds, true)) == Read(lineFeeds))) std::abort();
   return 0;
 }
