@@ -1,31 +1,89 @@
 #pragma once
 
-// A fixture that opens the real main frame in a fresh directory, with ways to use its controls as
-// the user does.
+// The real main frame, opened in a fresh directory, with ways to use its controls as the user
+// does. The test main has started wx and loaded the resources; wx assertions and modal dialogs
+// that no wxTEST_DIALOG expects fail the running test.
 
+#include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
-#include <wx/textctrl.h>
+#include <wx/testing.h>
+#include <wx/tooltip.h>
 
-#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "engine/control_ids.h"
-#include "tests/ui/gui/gui_testing.h"
 #include "ui/command_ids.h"
+#include "ui/generic_message_dialog.h"
 #include "ui/main_frame.h"
 #include "ui/match_list.h"
 #include "ui/tamblor_view.h"
+#include "ui/tooltips.h"
 
 namespace tamblor::testing {
 
+using Texts = std::vector<std::string>;
+using Colours = std::vector<wxColour>;
+
+// Handles what is queued: pending events, CallAfter calls, idle processing and delayed deletions.
+inline void ProcessEvents() {
+  for (int round = 0; round < 3; ++round) {
+    wxTheApp->ProcessPendingEvents();
+    wxYield();
+    wxTheApp->ProcessIdle();
+  }
+}
+
+// Handles events until `done` holds or about five seconds have passed; returns `done()`.
+inline bool WaitUntil(const std::function<bool()>& done) {
+  for (int round = 0; round < 500 && !done(); ++round) {
+    ProcessEvents();
+    wxMilliSleep(10);
+  }
+  return done();
+}
+
+// Whether the window manager keeps the window above the others.
+inline bool KeptAbove() {
+  return std::system("xprop -name zadazud _NET_WM_STATE 2>&1 | grep -q STATE_ABOVE") == 0;
+}
+
+// Expects a modal dialog of class Dialog, runs `check` on it while it is open, closes it with OK.
+template <typename Dialog>
+struct ExpectModal : wxExpectModalBase<Dialog, ExpectModal<Dialog>> {
+  explicit ExpectModal(std::function<void(Dialog&)> check) : check(std::move(check)) {}
+  int OnInvoked(Dialog* dialog) const override {
+    check(*dialog);
+    return wxID_OK;
+  }
+  std::function<void(Dialog&)> check;
+};
+
+// One of the form's stop message boxes: text, title, stop icon, OK only.
+inline ExpectModal<wxGenericMessageDialog> StopMessage(
+    std::string text, std::string title, std::function<void()> whileOpen = [] {}) {
+  return ExpectModal<wxGenericMessageDialog>([=](wxGenericMessageDialog& box) {
+    EXPECT_EQ(box.GetMessage().utf8_string(), text);
+    EXPECT_EQ(box.GetTitle().utf8_string(), title);
+    EXPECT_EQ(box.GetMessageDialogStyle() & (wxICON_MASK | wxYES_NO | wxCANCEL), wxICON_STOP);
+    whileOpen();
+  });
+}
+
 class FrameTest : public ::testing::Test {
  protected:
-  void TearDown() override {
+  FrameTest() { std::filesystem::current_path(directory_); }
+  ~FrameTest() override {
     if (frame_) CloseWindow();
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(directory_);
   }
 
   void Open(InitialUpdate when = InitialUpdate::WithFrame) {
@@ -34,44 +92,82 @@ class FrameTest : public ::testing::Test {
     // Focus changes reach the controls only once the window manager has activated the window.
     ASSERT_TRUE(WaitUntil([this] { return frame_->IsActive(); })) << "window never activated";
   }
-
-  // Closes the window as its close box does, and lets the frame go.
-  void CloseWindow() {
-    frame_->Close();
+  // Closes the window with "退出", or else as its close box does.
+  void CloseWindow(bool withExit = false) {
+    withExit ? frame_->ProcessCommand(wxID_EXIT) : frame_->Close();
     frame_ = nullptr;
     ProcessEvents();
   }
 
   CTamblorView& view() { return frame_->view(); }
-  const CalculatorState& state() { return frame_->view().state(); }
-
+  const CalculatorState& state() { return view().state(); }
   wxWindow& Control(int id) { return *frame_->FindWindow(id); }
   wxTextCtrl& Box(ControlId id) { return static_cast<wxTextCtrl&>(Control(id)); }
-  wxRadioButton& Radio(ControlId id) { return static_cast<wxRadioButton&>(Control(id)); }
+  wxStaticBitmap& Picture() { return static_cast<wxStaticBitmap&>(Control(IDC_BAND_PICTURE)); }
+  bool RadioOn(ControlId id) { return static_cast<wxRadioButton&>(Control(id)).GetValue(); }
+  // What a box or a field shows.
   std::string Text(ControlId id) {
-    return static_cast<wxStaticText&>(Control(id)).GetLabelText().utf8_string();
+    const auto* field = dynamic_cast<wxStaticText*>(&Control(id));
+    return (field ? field->GetLabelText() : Box(id).GetValue()).utf8_string();
   }
-  std::vector<std::string> Row(const ResultRowFields& row) {
-    return {Text(row.actual),   Text(row.r1),    Text(row.r1Series),  Text(row.r2),
-            Text(row.r2Series), Text(row.error), Text(row.connection)};
+  // The fields of a result row, joined by "|".
+  std::string Row(const ResultRowFields& row) {
+    std::string texts = Text(row.actual);
+    for (ControlId field : {row.r1, row.r1Series, row.r2, row.r2Series, row.error, row.connection})
+      texts += "|" + Text(field);
+    return texts;
   }
-  wxColour RowColour(const ResultRowFields& row) {
-    return Control(row.actual).GetBackgroundColour();
+  // The backgrounds of the best, lower and higher rows, each from a field of another column.
+  Colours RowColours() {
+    return {Control(IDC_BEST_R1).GetBackgroundColour(),
+            Control(IDC_LOWER_ERROR).GetBackgroundColour(),
+            Control(IDC_HIGHER_CONNECTION).GetBackgroundColour()};
   }
-  std::vector<std::string> ListLines() {
-    std::vector<std::string> lines;
-    for (int line = 0; line < view().matchList().Count(); ++line) {
+  Texts ListLines() {
+    Texts lines;
+    for (int line = 0; line < view().matchList().Count(); ++line)
       lines.emplace_back(view().matchList().Line(line));
-    }
     return lines;
   }
-
-  void Type(ControlId box, const std::string& text) {
-    Box(box).ChangeValue(wxString::FromUTF8(text));
+  int EnabledE96Controls() {
+    int enabled = 0;
+    for (int id : {IDC_TOLERANCE_GROUP, IDC_TOLERANCE_1, IDC_TOLERANCE_01, IDC_E96_MIN, IDC_E96_MAX,
+                   IDC_E96_MIN_LABEL, IDC_E96_MAX_LABEL})
+      enabled += Control(id).IsEnabled();
+    return enabled;
   }
-  void TypeAndPressEnter(const std::string& text) {
-    Type(IDC_REQUIRED, text);
-    PressEnter(Box(IDC_REQUIRED));
+  // The three switches of the menu, tooltips, band picture and always on top, all on or all off,
+  // and the labels of the checked entries in the order of their command numbers.
+  void ExpectSwitches(bool on, const Texts& checkedEntries) {
+    frame_->DoMenuUpdates();
+    Texts checked;
+    for (int id = MenuItemId(ID_EXPLAIN); id <= MenuItemId(ID_ALWAYS_ON_TOP); ++id) {
+      const wxMenuItem* item = frame_->GetMenuBar()->FindItem(id);
+      if (item && item->IsCheckable() && item->IsChecked())
+        checked.push_back(item->GetItemLabelText().utf8_string());
+    }
+    EXPECT_EQ(checked, checkedEntries);
+    for (const ToolTipEntry& entry : toolTipTable) {
+      const wxToolTip* tip = Control(entry.control).GetToolTip();
+      EXPECT_EQ(tip ? tip->GetTip().utf8_string() : "", on ? entry.textUtf8 : "") << entry.control;
+    }
+    EXPECT_EQ(Picture().IsShown(), on);
+    EXPECT_EQ(frame_->HasFlag(wxSTAY_ON_TOP), on);
+    EXPECT_TRUE(WaitUntil([on] { return KeptAbove() == on; })) << "window manager's state";
+  }
+
+  void Type(ControlId box, std::string text) { Box(box).ChangeValue(wxString::FromUTF8(text)); }
+  // Presses Enter in a box the way GTK delivers the key to wx: to the char hook first.
+  void PressEnter(ControlId box) {
+    wxKeyEvent hook(wxEVT_CHAR_HOOK);
+    hook.m_keyCode = WXK_RETURN;
+    hook.SetEventObject(&Box(box));
+    Box(box).GetEventHandler()->ProcessEvent(hook);
+    ProcessEvents();
+  }
+  void Calculate(const std::string& required) {
+    Type(IDC_REQUIRED, required);
+    PressEnter(IDC_REQUIRED);
   }
   // Puts the focus in `box`, then tabs to the next control.
   void TabAwayFrom(ControlId box) {
@@ -80,66 +176,46 @@ class FrameTest : public ::testing::Test {
     Box(box).Navigate();
     ProcessEvents();
   }
-  void ClickRadio(ControlId id) {
-    Radio(id).SetValue(true);
-    wxCommandEvent click(wxEVT_RADIOBUTTON, id);
-    click.SetEventObject(&Radio(id));
-    click.SetInt(1);
-    Radio(id).GetEventHandler()->ProcessEvent(click);
+  // Clicks a push button or a radio button.
+  void Click(ControlId id) {
+    auto* radio = dynamic_cast<wxRadioButton*>(&Control(id));
+    if (radio) radio->SetValue(true);
+    wxCommandEvent click(radio ? wxEVT_RADIOBUTTON : wxEVT_BUTTON, id);
+    click.SetEventObject(&Control(id));
+    Control(id).GetEventHandler()->ProcessEvent(click);
     ProcessEvents();
   }
-  void ClickCalculate() {
-    wxCommandEvent click(wxEVT_BUTTON, IDC_CALCULATE);
-    click.SetEventObject(&Control(IDC_CALCULATE));
-    Control(IDC_CALCULATE).GetEventHandler()->ProcessEvent(click);
-    ProcessEvents();
-  }
+  // Double-clicks a line of the match list.
   void DoubleClickLine(int line) {
-    CHScrollListBox& list = view().matchList();
-    list.SetCurrentLine(line);
-    wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, list.GetId());
-    activated.SetEventObject(&list);
-    activated.m_itemIndex = line;
-    list.GetEventHandler()->ProcessEvent(activated);
+    view().matchList().SetCurrentLine(line);
+    wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, IDC_MATCH_LIST);
+    activated.SetEventObject(&view().matchList());
+    view().matchList().GetEventHandler()->ProcessEvent(activated);
     ProcessEvents();
   }
 
-  // Chooses a menu entry; a checkable one toggles first, as a click does.
-  void Choose(int menuItemId) {
-    frame_->ProcessCommand(menuItemId);
+  // Chooses a menu entry by its command number or stock id; a checkable one toggles first, as a
+  // click does.
+  void Choose(int command) {
+    frame_->ProcessCommand(command > menuIdOffset ? command - menuIdOffset : command);
     ProcessEvents();
   }
-  void Choose(CommandId command) { Choose(MenuItemId(command)); }
-  bool Checked(CommandId command) {
-    frame_->DoMenuUpdates();
-    return frame_->GetMenuBar()->IsChecked(MenuItemId(command));
+  static std::string SettingsFile() {
+    std::stringstream text;
+    text << std::ifstream("Tamblor.dat").rdbuf();
+    return text.str();
   }
 
-  static std::vector<std::string> SettingsFileLines() {
-    std::vector<std::string> lines;
-    std::ifstream file("Tamblor.dat");
-    for (std::string line; std::getline(file, line);) lines.push_back(line);
-    return lines;
-  }
-  static void WriteSettingsFile(const std::string& text) { std::ofstream("Tamblor.dat") << text; }
-
-  // The window manager's state of the window, as xprop reports it; empty without xprop.
-  static std::string WindowManagerState() {
-    std::string output;
-    if (FILE* pipe = popen("xprop -name zadazud _NET_WM_STATE 2>/dev/null", "r")) {
-      char buffer[256];
-      while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
-      pclose(pipe);
-    }
-    return output;
-  }
-
-  const wxColour light{225, 225, 225};
-  const wxColour grey{200, 200, 200};
-  const wxColour alert{255, 100, 100};
-
-  ScopedTemporaryDirectory directory_;
+  const wxColour light{225, 225, 225}, grey{200, 200, 200}, alert{255, 100, 100};
   CMainFrame* frame_ = nullptr;
+
+ private:
+  static std::filesystem::path MakeDirectory() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tamblor-gui-XXXXXX").string();
+    return mkdtemp(pattern.data());
+  }
+  const std::filesystem::path previous_ = std::filesystem::current_path();
+  const std::filesystem::path directory_ = MakeDirectory();
 };
 
 }  // namespace tamblor::testing
