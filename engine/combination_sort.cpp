@@ -15,8 +15,8 @@ constexpr std::int32_t scanBatch = 16;
 // here, noting the stops without branching on the data, and the stops are paired in the order the
 // scans meet them, so the exchanges are exactly the plain ones. Near the crossing point the plain
 // scans take over from the last exchange. Records equal to the pivot gather on its left.
-std::int32_t Partition(std::span<SortKey> keys, std::int32_t lo, std::int32_t hi) {
-  const double pivot = keys[lo].combined;
+std::int32_t Partition(std::span<Combination> records, std::int32_t lo, std::int32_t hi) {
+  const double pivot = records[lo].combined;
   std::int32_t i = lo;  // the last exchanged positions of the plain scans
   std::int32_t j = hi + 1;
   std::int32_t leftNext = lo + 1;  // the first positions not examined yet
@@ -33,7 +33,7 @@ std::int32_t Partition(std::span<SortKey> keys, std::int32_t lo, std::int32_t hi
       leftCount = leftTaken = 0;
       for (int t = 0; t < scanBatch; ++t) {
         leftStops[leftCount] = leftNext + t;
-        leftCount += keys[leftNext + t].combined > pivot;
+        leftCount += records[leftNext + t].combined > pivot;
       }
       leftNext += scanBatch;
     }
@@ -42,13 +42,13 @@ std::int32_t Partition(std::span<SortKey> keys, std::int32_t lo, std::int32_t hi
       rightCount = rightTaken = 0;
       for (int t = 0; t < scanBatch; ++t) {
         rightStops[rightCount] = rightNext - t;
-        rightCount += keys[rightNext - t].combined <= pivot;
+        rightCount += records[rightNext - t].combined <= pivot;
       }
       rightNext -= scanBatch;
     }
     const int pairs = std::min(leftCount - leftTaken, rightCount - rightTaken);
     for (int t = 0; t < pairs; ++t) {
-      std::swap(keys[leftStops[leftTaken + t]], keys[rightStops[rightTaken + t]]);
+      std::swap(records[leftStops[leftTaken + t]], records[rightStops[rightTaken + t]]);
     }
     if (pairs > 0) {
       i = leftStops[leftTaken + pairs - 1];
@@ -60,27 +60,27 @@ std::int32_t Partition(std::span<SortKey> keys, std::int32_t lo, std::int32_t hi
   while (true) {
     do {
       ++i;
-    } while (i <= hi && keys[i].combined <= pivot);
+    } while (i <= hi && records[i].combined <= pivot);
     do {
       --j;
-    } while (keys[j].combined > pivot);
+    } while (records[j].combined > pivot);
     if (i > j) break;
-    std::swap(keys[i], keys[j]);
+    std::swap(records[i], records[j]);
   }
-  std::swap(keys[lo], keys[j]);
+  std::swap(records[lo], records[j]);
   return j;
 }
 
 // The two sides are independent, so sorting the smaller one first changes nothing in the result
 // and keeps the nesting within log2 of the range, even for a range already in order.
-void QuickSort(std::span<SortKey> keys, std::int32_t lo, std::int32_t hi) {
+void QuickSort(std::span<Combination> records, std::int32_t lo, std::int32_t hi) {
   while (lo < hi) {
-    const std::int32_t p = Partition(keys, lo, hi);
+    const std::int32_t p = Partition(records, lo, hi);
     if (p - lo < hi - p) {
-      QuickSort(keys, lo, p - 1);
+      QuickSort(records, lo, p - 1);
       lo = p + 1;
     } else {
-      QuickSort(keys, p + 1, hi);
+      QuickSort(records, p + 1, hi);
       hi = p - 1;
     }
   }
@@ -88,8 +88,8 @@ void QuickSort(std::span<SortKey> keys, std::int32_t lo, std::int32_t hi) {
 
 }  // namespace
 
-void SortKeysByCombined(std::span<SortKey> keys) {
-  if (!keys.empty()) QuickSort(keys, 0, static_cast<std::int32_t>(keys.size()) - 1);
+void SortByCombined(std::span<Combination> records) {
+  if (!records.empty()) QuickSort(records, 0, static_cast<std::int32_t>(records.size()) - 1);
 }
 
 }  // namespace tamblor

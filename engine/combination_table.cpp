@@ -5,8 +5,6 @@
 #include <cassert>
 #include <limits>
 #include <span>
-#include <utility>
-#include <vector>
 
 #include "engine/combination_sort.h"
 #include "values/series.h"
@@ -106,40 +104,37 @@ void BuildCombinationTable(CombinationTable& table) {
 }
 
 void CombinationTable::Summarise(std::int32_t firstBlock, std::int32_t lastBlock) {
+  constexpr double infinity = std::numeric_limits<double>::infinity();
+  constexpr Span empty{infinity, -infinity, infinity, -infinity};
+  const auto widen = [](Span& span, const Span& part) {
+    span = {std::min(span.r1Low, part.r1Low), std::max(span.r1High, part.r1High),
+            std::min(span.r2Low, part.r2Low), std::max(span.r2High, part.r2High)};
+  };
   for (std::int32_t block = firstBlock; block <= lastBlock; ++block) {
-    Summaries& summaries = summaries_[leafCount + block];
-    summaries.fill({});
     const std::int32_t first = block * blockSize;
     const std::int32_t end = std::min(count_, first + blockSize);
-    for (std::int32_t index = first; index < end; ++index) {
-      for (const Selection& selection : selections) {
+    for (const Selection& selection : selections) {
+      BlockSummary summary{0, empty};
+      for (std::int32_t index = first; index < end; ++index) {
         const bool accepted = Accepts(records_[index], selection.E24ONLY, selection.USE_1PC);
-        summaries[SelectionIndex(selection.E24ONLY, selection.USE_1PC)].acceptable |=
-            std::uint64_t{accepted} << (index - first);
+        summary.acceptable |= std::uint32_t{accepted} << (index - first);
       }
-    }
-    for (Summary& summary : summaries) {
-      for (std::uint64_t accepted = summary.acceptable; accepted != 0; accepted &= accepted - 1) {
+      for (std::uint32_t accepted = summary.acceptable; accepted != 0; accepted &= accepted - 1) {
         const Combination& record = records_[first + std::countr_zero(accepted)];
-        summary.r1Low = std::min(summary.r1Low, record.r1);
-        summary.r1High = std::max(summary.r1High, record.r1);
-        summary.r2Low = std::min(summary.r2Low, record.r2);
-        summary.r2High = std::max(summary.r2High, record.r2);
+        widen(summary.span, {record.r1, record.r1, record.r2, record.r2});
       }
+      blockSummaries_[SelectionIndex(selection.E24ONLY, selection.USE_1PC)][block] = summary;
     }
   }
-  // The inner nodes above the blocks summarised, level by level up to the root.
-  for (int low = (leafCount + firstBlock) / 2, high = (leafCount + lastBlock) / 2; low >= 1;
-       low /= 2, high /= 2) {
-    for (int node = low; node <= high; ++node) {
-      for (int s = 0; s < selectionCount; ++s) {
-        const Summary& left = summaries_[2 * node][s];
-        const Summary& right = summaries_[2 * node + 1][s];
-        summaries_[node][s] = {
-            left.acceptable | right.acceptable, std::min(left.r1Low, right.r1Low),
-            std::max(left.r1High, right.r1High), std::min(left.r2Low, right.r2Low),
-            std::max(left.r2High, right.r2High)};
+  const std::int32_t blockCount = (count_ + blockSize - 1) / blockSize;
+  for (std::int32_t group = firstBlock / groupSize; group <= lastBlock / groupSize; ++group) {
+    const std::int32_t end = std::min(blockCount, (group + 1) * groupSize);
+    for (int s = 0; s < selectionCount; ++s) {
+      Span span = empty;
+      for (std::int32_t block = group * groupSize; block < end; ++block) {
+        widen(span, blockSummaries_[s][block].span);
       }
+      groupSpans_[s][group] = span;
     }
   }
 }
@@ -147,16 +142,7 @@ void CombinationTable::Summarise(std::int32_t firstBlock, std::int32_t lastBlock
 void SortCombinations(CombinationTable& table, std::int32_t first, std::int32_t last) {
   if (first >= last) return;
   assert(first >= 0 && last < table.count_);
-  Combination* records = table.records_.data();
-  std::vector<SortKey> keys;
-  keys.reserve(static_cast<std::size_t>(last - first + 1));
-  for (std::int32_t i = first; i <= last; ++i) keys.push_back({records[i].combined, i});
-  SortKeysByCombined(keys);
-
-  const std::vector<Combination> unsorted(records + first, records + last + 1);
-  for (std::int32_t n = 0; n <= last - first; ++n) {
-    records[first + n] = unsorted[static_cast<std::size_t>(keys[n].record - first)];
-  }
+  SortByCombined(std::span(table.records_).subspan(first, last - first + 1));
   table.Summarise(first / CombinationTable::blockSize, last / CombinationTable::blockSize);
 }
 
@@ -182,18 +168,11 @@ bool CombinationTable::FindAcceptableBackward(std::int32_t& index, bool E24ONLY,
   return true;
 }
 
-namespace {
-
-struct BuiltTable {
-  CombinationTable table;
-  BuiltTable() { BuildCombinationTable(table); }
-};
-
-}  // namespace
-
 const CombinationTable& SharedCombinationTable() {
-  static const BuiltTable shared;
-  return shared.table;
+  // Constant-initialised to zeros, so the build touches only the memory it fills.
+  static constinit CombinationTable table;
+  [[maybe_unused]] static const bool built = (BuildCombinationTable(table), true);
+  return table;
 }
 
 }  // namespace tamblor

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <limits>
 
 #include "values/series.h"
 
@@ -41,7 +40,7 @@ class CombinationTable {
 
   // The same scans for records that may be offered: acceptable and RecordWithinLimits for the
   // decade `scale`. They find what stepping the acceptable scans past records outside the limits
-  // finds, but pass over runs of records whose summary rules out every one. False leaves `index`
+  // finds, but pass over blocks of records whose summary rules out every one. False leaves `index`
   // at count, or at -1 going down; a start outside the table returns false at once.
   bool FindOfferedForward(std::int32_t& index, bool E24ONLY, bool USE_1PC, double scale,
                           const SeriesLimits& limits) const;
@@ -52,26 +51,27 @@ class CombinationTable {
   friend void BuildCombinationTable(CombinationTable& table);
   friend void SortCombinations(CombinationTable& table, std::int32_t first, std::int32_t last);
 
-  static constexpr std::int32_t blockSize = 16;
-  static constexpr std::int32_t leafCount = 4096;  // blocks; a power of two
-  static_assert(leafCount * blockSize >= combinationCapacity);
+  static constexpr std::int32_t blockSize = 32;  // records per block, one bit each in a word
+  static constexpr std::int32_t groupSize = 32;  // blocks per group
+  static constexpr std::int32_t blockCapacity = (combinationCapacity + blockSize - 1) / blockSize;
+  static constexpr std::int32_t groupCapacity = (blockCapacity + groupSize - 1) / groupSize;
   static constexpr int selectionCount = 3;
 
-  // For one selection, the records below one node of a binary tree over the blocks of records
-  // (node 1 the root, 2n and 2n + 1 the children of n, leafCount + b block b): which of them it
-  // accepts, and the span of their R1 and R2.
-  struct Summary {
-    // Leaf: bit n for record blockSize * b + n. Inner node: nonzero when any record is accepted.
-    std::uint64_t acceptable = 0;
-    double r1Low = std::numeric_limits<double>::infinity();
-    double r1High = -std::numeric_limits<double>::infinity();
-    double r2Low = std::numeric_limits<double>::infinity();
-    double r2High = -std::numeric_limits<double>::infinity();
+  // The lowest and highest R1 and R2 of the records one selection accepts in a block or a group;
+  // lows at +infinity and highs at -infinity when it accepts none.
+  struct Span {
+    double r1Low;
+    double r1High;
+    double r2Low;
+    double r2High;
   };
-  using Summaries = std::array<Summary, selectionCount>;
+  struct BlockSummary {
+    std::uint32_t acceptable;  // bit n for record blockSize * block + n
+    Span span;
+  };
   struct OfferQuery;
 
-  // Order of the selections in Summaries: E24; E96 at 1 %; E96 at 0.1 %.
+  // Order of the selections in the summaries: E24; E96 at 1 %; E96 at 0.1 %.
   static constexpr int SelectionIndex(bool E24ONLY, bool USE_1PC) {
     return E24ONLY ? 0 : USE_1PC ? 1 : 2;
   }
@@ -80,14 +80,18 @@ class CombinationTable {
   template <bool upward>
   bool FindOffered(std::int32_t& index, const OfferQuery& query) const;
   template <bool upward>
-  bool FindInSubtree(int node, const OfferQuery& query, std::int32_t& index) const;
+  bool FindInBlocks(std::int32_t first, std::int32_t end, const OfferQuery& query,
+                    std::int32_t& index) const;
   template <bool upward>
-  bool FindInBlock(std::int32_t block, std::uint64_t candidates, const OfferQuery& query,
+  bool FindInBlock(std::int32_t block, std::uint32_t candidates, const OfferQuery& query,
                    std::int32_t& index) const;
 
+  // All zero until the build, so that a table in static storage costs no memory it does not fill.
   std::array<Combination, combinationCapacity> records_{};
   std::int32_t count_ = 0;
-  std::array<Summaries, 2 * leafCount> summaries_{};
+  // Written by the build for the blocks and groups that hold records only.
+  std::array<std::array<BlockSummary, blockCapacity>, selectionCount> blockSummaries_{};
+  std::array<std::array<Span, groupCapacity>, selectionCount> groupSpans_{};
 };
 
 // Fills the table from the E96 and E24 mantissas and sorts it; a second build gives the same table.

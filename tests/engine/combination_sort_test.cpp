@@ -12,7 +12,7 @@ namespace {
 
 // The procedure written plainly, one comparison at a time: the order of equal values it leaves
 // is the one the batched scans must reproduce.
-void PlainQuickSort(std::vector<SortKey>& keys, std::int32_t lo, std::int32_t hi) {
+void PlainQuickSort(std::vector<Combination>& keys, std::int32_t lo, std::int32_t hi) {
   if (lo >= hi) return;
   const double pivot = keys[lo].combined;
   std::int32_t i = lo;
@@ -34,8 +34,8 @@ void PlainQuickSort(std::vector<SortKey>& keys, std::int32_t lo, std::int32_t hi
 
 enum class Pattern { FewValues, ManyValues, Ascending, Descending, AscendingRuns, AllEqual };
 
-std::vector<SortKey> MakeKeys(Pattern pattern, std::int32_t size, std::mt19937& random) {
-  std::vector<SortKey> keys;
+std::vector<Combination> MakeKeys(Pattern pattern, std::int32_t size, std::mt19937& random) {
+  std::vector<Combination> keys;
   for (std::int32_t n = 0; n < size; ++n) {
     double value = 0.0;
     switch (pattern) {
@@ -58,12 +58,12 @@ std::vector<SortKey> MakeKeys(Pattern pattern, std::int32_t size, std::mt19937& 
         value = 1.0;
         break;
     }
-    keys.push_back({value, n});
+    keys.push_back({.decadeStep = n, .combined = value});
   }
   return keys;
 }
 
-TEST(SortKeysByCombined, LeavesEqualValuesInThePlainProcedureOrder) {
+TEST(SortByCombined, LeavesEqualValuesInThePlainProcedureOrder) {
   std::mt19937 random(20'240'601);
   const Pattern patterns[] = {Pattern::FewValues,  Pattern::ManyValues,    Pattern::Ascending,
                               Pattern::Descending, Pattern::AscendingRuns, Pattern::AllEqual};
@@ -71,12 +71,12 @@ TEST(SortKeysByCombined, LeavesEqualValuesInThePlainProcedureOrder) {
     for (const std::int32_t size : {0, 1, 2, 3, 15, 16, 17, 31, 32, 33, 64, 300, 4'000}) {
       SCOPED_TRACE(testing::Message()
                    << "pattern " << static_cast<int>(pattern) << ", size " << size);
-      std::vector<SortKey> batched = MakeKeys(pattern, size, random);
-      std::vector<SortKey> plain = batched;
-      SortKeysByCombined(batched);
+      std::vector<Combination> batched = MakeKeys(pattern, size, random);
+      std::vector<Combination> plain = batched;
+      SortByCombined(batched);
       PlainQuickSort(plain, 0, size - 1);
       for (std::int32_t n = 0; n < size; ++n) {
-        ASSERT_EQ(batched[n].record, plain[n].record) << "position " << n;
+        ASSERT_EQ(batched[n].decadeStep, plain[n].decadeStep) << "position " << n;
       }
     }
   }
