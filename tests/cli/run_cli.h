@@ -1,10 +1,20 @@
 #pragma once
 
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tamblor::cli::test {
+
+using Json = nlohmann::ordered_json;
 
 struct CliRun {
   std::string out;
@@ -12,7 +22,45 @@ struct CliRun {
   int status = -1;  // exit status, or -1 when the program did not exit normally
 };
 
-// Runs the built tamblor-cli with `arguments`, feeding it `input` on standard input.
-CliRun RunCli(const std::vector<std::string>& arguments, std::string_view input = {});
+inline std::string ReadFromStart(std::FILE* file) {
+  std::fseek(file, 0, SEEK_END);
+  std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
+  std::rewind(file);
+  text.resize(std::fread(text.data(), 1, text.size(), file));
+  return text;
+}
+
+// Runs the built tamblor-cli with `arguments`, feeding it `input` on standard input. The standard
+// streams are unnamed temporary files, so neither side can block the other.
+inline CliRun RunCli(std::vector<std::string> arguments, std::string_view input = "") {
+  const std::array<std::FILE*, 3> streams{std::tmpfile(), std::tmpfile(), std::tmpfile()};
+  std::fwrite(input.data(), 1, input.size(), streams[0]);
+  std::rewind(streams[0]);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  for (int fd = 0; fd < 3; ++fd)
+    posix_spawn_file_actions_adddup2(&actions, fileno(streams[fd]), fd);
+  arguments.insert(arguments.begin(), TAMBLOR_CLI_PATH);
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  pid_t child = 0;
+  int waitStatus = 0;
+  const bool exited = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
+                      waitpid(child, &waitStatus, 0) == child && WIFEXITED(waitStatus);
+  posix_spawn_file_actions_destroy(&actions);
+  CliRun run{ReadFromStart(streams[1]), ReadFromStart(streams[2]),
+             exited ? WEXITSTATUS(waitStatus) : -1};
+  for (std::FILE* stream : streams) std::fclose(stream);
+  return run;
+}
+
+// Each line of a --json run, parsed; a line that is not JSON throws.
+inline std::vector<Json> JsonLines(const std::string& out) {
+  std::vector<Json> lines;
+  std::istringstream stream(out);
+  for (std::string line; std::getline(stream, line);) lines.push_back(Json::parse(line));
+  return lines;
+}
 
 }  // namespace tamblor::cli::test
