@@ -1,21 +1,24 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
+#include "cli/options.h"
 #include "cli/text_form.h"
 #include "engine/calculator_state.h"
-#include "settings/settings_file.h"
 
 namespace tamblor::cli {
 
 // Runs the Calculate command for one required value at a time, each on a fresh state and form
-// made from the same settings.
+// made from the same command line.
 class Calculator {
  public:
-  explicit Calculator(const Settings& settings);
+  explicit Calculator(const CommandLine& commandLine);
 
-  // Afterwards State() and Form() show what the desktop form would show for `required`.
-  void Calculate(std::string_view required);
+  // Afterwards State() and Form() show what the desktop form would show for `required`. A text
+  // longer than the form's box takes, which the form could never have read whole, stops at a
+  // message of its own instead. True when the value gave a result: no message and a best row.
+  bool Calculate(std::string_view required);
 
   const CalculatorState& State() const { return state_; }
   const TextForm& Form() const { return form_; }
@@ -23,6 +26,7 @@ class Calculator {
  private:
   CalculatorState freshState_;
   LimitBoxTexts limitBoxes_;
+  std::string overlongLimitMessage_;  // empty when every limit fits its box
   CalculatorState state_;
   TextForm form_;
 };

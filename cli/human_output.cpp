@@ -114,11 +114,48 @@ void AppendBands(std::string_view name, const BandCode& code, bool isR1,
   out += '\n';
 }
 
+// The text with what could drive a terminal written as escapes: control characters as JSON writes
+// them, a backslash doubled, and every byte outside ASCII as \x and two hex digits, since a value
+// in the notation never holds one and an 8-bit terminal takes some of them as controls.
+void AppendEscaped(std::string_view text, std::string& out) {
+  constexpr std::string_view hex = "0123456789abcdef";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7f && c != '\\') {
+      out += c;
+      continue;
+    }
+    out += '\\';
+    switch (c) {
+      case '\\':
+        out += '\\';
+        break;
+      case '\b':
+        out += 'b';
+        break;
+      case '\f':
+        out += 'f';
+        break;
+      case '\n':
+        out += 'n';
+        break;
+      case '\r':
+        out += 'r';
+        break;
+      case '\t':
+        out += 't';
+        break;
+      default:
+        out.append(byte < 0x80 ? "u00" : "x").append({hex[byte >> 4], hex[byte & 15]});
+    }
+  }
+}
+
 }  // namespace
 
 void AppendHumanResult(std::string_view required, const CalculatorState& state,
                        const TextForm& form, std::string& out) {
-  out += required;
+  AppendEscaped(required, out);
   out += '\n';
   AppendRows(state, form, out);
   AppendMatchList(form, out);

@@ -1,19 +1,28 @@
 #include "cli/json_line.h"
 
+#include <algorithm>
 #include <charconv>
+#include <nlohmann/json.hpp>
 
 namespace tamblor::cli {
+namespace {
 
-JsonLineWriter::JsonLineWriter(std::string& out)
-    : out_(out),
-      text_(""),
-      serializer_(nlohmann::detail::output_adapter<char>(out), ' ',
-                  Json::error_handler_t::replace) {}
+bool NeedsNoEscape(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; });
+}
+
+}  // namespace
 
 void JsonLineWriter::Text(std::string_view text) {
   BeforeValue();
-  text_.get_ref<std::string&>().assign(text);
-  serializer_.dump(text_, false, false, 0);
+  if (NeedsNoEscape(text)) {
+    out_ += '"';
+    out_ += text;
+    out_ += '"';
+  } else {
+    out_ += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  }
 }
 
 void JsonLineWriter::Integer(long value) {

@@ -2,21 +2,21 @@
 
 #include <array>
 #include <cassert>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 
 namespace tamblor::cli {
 
 // Writes one JSON value at a time straight into a buffer, commas and nesting kept for the caller.
-// Names are the program's own plain ASCII keys and are written as they are; every text goes through
-// the JSON library's serializer, which escapes it and replaces bytes that are not UTF-8. Building a
-// whole document per line and dumping it, keys included, would cost more than the calculation.
-// The small members are inline: a line takes some eighty calls.
+// Names are the program's own plain ASCII keys and are written as they are, and so is a text of
+// printable ASCII without quote or backslash, as nearly every text is; any other text goes through
+// the JSON library, which escapes it and replaces bytes that are not UTF-8. Building a whole
+// document per line and dumping it, keys included, would cost more than the calculation. The
+// small members are inline: a line takes some eighty calls.
 class JsonLineWriter {
  public:
   // Appends to `out`, which must outlive the writer.
-  explicit JsonLineWriter(std::string& out);
+  explicit JsonLineWriter(std::string& out) : out_(out) {}
 
   void BeginObject() { Open('{'); }
   void EndObject() { Close('}'); }
@@ -53,8 +53,6 @@ class JsonLineWriter {
   }
 
  private:
-  using Json = nlohmann::ordered_json;
-
   // Writes the comma that separates this value from the one before it, if any.
   void BeforeValue() {
     if (afterKey_) {
@@ -79,8 +77,6 @@ class JsonLineWriter {
   }
 
   std::string& out_;
-  Json text_;  // a string node reused for every text
-  nlohmann::detail::serializer<Json> serializer_;
   static constexpr std::size_t maxDepth = 8;
   std::array<bool, maxDepth> hasValue_{};  // per open object or array: a member was written
   std::size_t depth_ = 0;

@@ -7,58 +7,55 @@
 #include <cstring>
 
 namespace tamblor::cli {
-namespace {
-
-constexpr std::size_t initialBufferSize = 1 << 16;
-
-}  // namespace
 
 LineReader::LineReader(int fd, std::function<void()> beforeWait)
-    : fd_(fd), beforeWait_(std::move(beforeWait)), buffer_(initialBufferSize) {}
+    : fd_(fd), beforeWait_(std::move(beforeWait)) {
+  line_.reserve(maxLineLength + 1);
+}
 
 bool LineReader::Fill() {
   if (atEnd_) return false;
-  if (start_ > 0) {
-    std::memmove(buffer_.data(), buffer_.data() + start_, end_ - start_);
-    end_ -= start_;
-    start_ = 0;
-  }
-  // A line longer than the whole buffer makes it grow.
-  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
   if (beforeWait_) beforeWait_();
   for (;;) {
-    const ssize_t count = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    const ssize_t count = ::read(fd_, buffer_.data(), buffer_.size());
     if (count > 0) {
-      end_ += static_cast<std::size_t>(count);
+      start_ = 0;
+      end_ = static_cast<std::size_t>(count);
       return true;
     }
     if (count < 0 && errno == EINTR) continue;
+    if (count < 0) error_ = errno;
     atEnd_ = true;
     return false;
   }
 }
 
 bool LineReader::Next(std::string_view& line) {
-  std::size_t searchFrom = start_;
+  line_.clear();
+  std::size_t length = 0;  // of the whole line read so far
+  char last = '\0';
   for (;;) {
-    const char* newline =
-        static_cast<const char*>(std::memchr(buffer_.data() + searchFrom, '\n', end_ - searchFrom));
-    if (newline == nullptr) {
-      const std::size_t scanned = end_ - start_;
-      if (Fill()) {
-        searchFrom = start_ + scanned;
-        continue;
-      }
-      if (start_ == end_) return false;
-      newline = buffer_.data() + end_;  // the last line has no line end
+    if (start_ == end_ && !Fill()) {
+      if (length == 0) return false;
+      break;  // the last line has no line end
     }
-    const char* first = buffer_.data() + start_;
-    std::size_t length = static_cast<std::size_t>(newline - first);
-    start_ = std::min(static_cast<std::size_t>(newline - buffer_.data()) + 1, end_);
-    if (length > 0 && first[length - 1] == '\r') --length;
-    line = {first, length};
-    return true;
+    const char* begin = buffer_.data() + start_;
+    const char* newline = static_cast<const char*>(std::memchr(begin, '\n', end_ - start_));
+    const std::size_t count =
+        static_cast<std::size_t>((newline ? newline : buffer_.data() + end_) - begin);
+    line_.append(begin, std::min(count, maxLineLength + 1 - line_.size()));
+    if (count > 0) last = begin[count - 1];
+    length += count;
+    start_ += count;
+    if (newline != nullptr) {
+      ++start_;
+      break;
+    }
   }
+  if (last == '\r' && length == line_.size()) line_.pop_back();
+  if (line_.size() > maxLineLength) line_.resize(maxLineLength);
+  line = line_;
+  return true;
 }
 
 }  // namespace tamblor::cli

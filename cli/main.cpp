@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <string>
 
@@ -15,15 +16,14 @@
 namespace tamblor::cli {
 namespace {
 
-// Calculates the values one by one, writes their results and notes whether any stopped at a
-// message.
+// Calculates the values one by one, writes their results and notes whether any gave none.
 class Run {
  public:
   explicit Run(const CommandLine& commandLine)
-      : json_(commandLine.json), calculator_(commandLine.settings), jsonWriter_(output_.Text()) {}
+      : json_(commandLine.json), calculator_(commandLine), jsonWriter_(output_.Text()) {}
 
   void Value(std::string_view required) {
-    calculator_.Calculate(required);
+    const bool result = calculator_.Calculate(required);
     const CalculatorState& state = calculator_.State();
     const TextForm& form = calculator_.Form();
     if (json_) {
@@ -36,13 +36,13 @@ class Run {
         output_.Message(messageLine_);
       }
     }
-    anyMessage_ = anyMessage_ || form.Message().has_value();
+    anyWithoutResult_ = anyWithoutResult_ || !result;
     ++valueCount_;
     output_.WriteIfFull();
   }
 
   void Flush() { output_.Flush(); }
-  bool AnyMessage() const { return anyMessage_; }
+  bool AnyWithoutResult() const { return anyWithoutResult_; }
 
  private:
   bool json_;
@@ -51,7 +51,7 @@ class Run {
   JsonResultWriter jsonWriter_;
   std::string messageLine_;
   long valueCount_ = 0;
-  bool anyMessage_ = false;
+  bool anyWithoutResult_ = false;
 };
 
 int Main(int argc, const char* const* argv) {
@@ -63,11 +63,17 @@ int Main(int argc, const char* const* argv) {
     for (std::string_view line; reader.Next(line);) {
       if (!line.empty()) run.Value(line);
     }
+    if (reader.Error() != 0) {
+      run.Flush();
+      std::fprintf(stderr, "tamblor-cli: cannot read standard input: %s\n",
+                   std::strerror(reader.Error()));
+      return 2;
+    }
   } else {
     for (const std::string& value : commandLine.values) run.Value(value);
   }
   run.Flush();
-  return run.AnyMessage() ? 1 : 0;
+  return run.AnyWithoutResult() ? 1 : 0;
 }
 
 }  // namespace

@@ -1,8 +1,14 @@
 #include "cli/options.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdio>
-#include <string_view>
+#include <tuple>
+#include <utility>
+
+#include "engine/calculate_command.h"
+#include "settings/form_settings.h"
+#include "settings/settings_file.h"
 
 namespace tamblor::cli {
 namespace {
@@ -15,8 +21,7 @@ struct GivenOptions {
   std::string series;
   std::string tolerance;
   std::string e24Min, e24Max, e96Min, e96Max;
-  int e24BandCount = 4;
-  int e96BandCount = 5;
+  std::string e24Bands, e96Bands;
   std::string settingsFile;
 };
 
@@ -47,40 +52,75 @@ OptionHandles DefineOptions(CLI::App& app, GivenOptions& given, CommandLine& com
   handles.e96Max =
       app.add_option("--e96-max", given.e96Max, "E96 maximum (default 1M)")->option_text("TEXT");
   handles.e24Bands =
-      app.add_option("--e24-bands", given.e24BandCount, "Bands of an E24 resistor (default 4)")
-          ->check(CLI::IsMember({4, 5, 6}))
+      app.add_option("--e24-bands", given.e24Bands, "Bands of an E24 resistor (default 4)")
+          ->check(CLI::IsMember({"4", "5", "6"}))
           ->option_text("4|5|6");
   handles.e96Bands =
-      app.add_option("--e96-bands", given.e96BandCount, "Bands of an E96 resistor (default 5)")
-          ->check(CLI::IsMember({5, 6}))
+      app.add_option("--e96-bands", given.e96Bands, "Bands of an E96 resistor (default 5)")
+          ->check(CLI::IsMember({"5", "6"}))
           ->option_text("5|6");
   handles.settingsFile =
       app.add_option("--settings", given.settingsFile,
-                     "Take the choices above from a settings file, read only; options given as "
-                     "well override it")
-          ->check(CLI::ExistingFile)
+                     "Take the choices above from a settings file (a regular file), read only; "
+                     "options given as well override it")
           ->option_text("FILE");
   app.add_flag("--json", commandLine.json, "One JSON object per value, one per line");
   app.set_version_flag("--version", std::string{programName} + " " + std::string{version});
   app.add_option("VALUE", commandLine.values,
-                 "Required resistances in the value notation (4k7, 51R1, 1M); without any, one "
-                 "per line from standard input");
+                 "Required resistances in the value notation (4k7, 51R1, 1M), at most 7 "
+                 "characters each; without any, one per line from standard input")
+      ->check(CLI::Validator(
+          [](const std::string& value) { return value.empty() ? "empty text" : ""; }, ""));
+  app.footer(
+      "Exit status: 0 when every value gave a result, 1 when any stopped at a message or found no "
+      "pair (all are still processed), 2 for a usage error or a file that can't be read.");
   return handles;
 }
 
+// The arguments last first, as the parser takes them. "--name=" gives the option an empty value,
+// where the parser would take the next argument instead.
+std::vector<std::string> ParserArguments(int argc, const char* const* argv, const CLI::App& app) {
+  std::vector<std::string> arguments;
+  bool optionsEnded = false;
+  for (int index = 1; index < argc; ++index) {
+    std::string text = argv[index];
+    optionsEnded = optionsEnded || text == "--";
+    const bool emptyValue = !optionsEnded && text.starts_with("--") && text.ends_with('=');
+    const CLI::Option* option =
+        emptyValue ? app.get_option_no_throw(text.substr(0, text.size() - 1)) : nullptr;
+    if (option != nullptr && option->get_expected_min() > 0) {
+      text.pop_back();
+      arguments.push_back(std::move(text));
+      arguments.emplace_back();
+    } else {
+      arguments.push_back(std::move(text));
+    }
+  }
+  std::reverse(arguments.begin(), arguments.end());
+  return arguments;
+}
+
+// Applies the options given over `state`, noting the first limit text longer than a box takes.
 void ApplyGivenOptions(const GivenOptions& given, const OptionHandles& handles,
-                       Settings& settings) {
-  if (handles.series->count() > 0) settings.E24ONLY = given.series == "e24";
-  if (handles.tolerance->count() > 0) settings.USE_1PC = given.tolerance == "1";
-  if (handles.e24Bands->count() > 0) settings.e24BandCount = given.e24BandCount;
-  if (handles.e96Bands->count() > 0) settings.e96BandCount = given.e96BandCount;
-  if (handles.e24Min->count() > 0) settings.e24MinText.assign(given.e24Min);
-  if (handles.e24Max->count() > 0) settings.e24MaxText.assign(given.e24Max);
+                       CommandLine& commandLine) {
+  CalculatorState& state = commandLine.state;
+  if (handles.series->count() > 0) state.E24ONLY = given.series == "e24";
+  if (handles.tolerance->count() > 0) state.USE_1PC = given.tolerance == "1";
+  if (handles.e24Bands->count() > 0) state.e24BandCount = given.e24Bands.front() - '0';
+  if (handles.e96Bands->count() > 0) state.e96BandCount = given.e96Bands.front() - '0';
   // The E96 boxes show the texts of the tolerance chosen, so the options go there.
-  SettingText& e96MinText = settings.USE_1PC ? settings.e96MinText1 : settings.e96MinText2;
-  SettingText& e96MaxText = settings.USE_1PC ? settings.e96MaxText1 : settings.e96MaxText2;
-  if (handles.e96Min->count() > 0) e96MinText.assign(given.e96Min);
-  if (handles.e96Max->count() > 0) e96MaxText.assign(given.e96Max);
+  const std::tuple<CLI::Option*, const std::string&, FieldText&, std::string_view> limits[] = {
+      {handles.e24Min, given.e24Min, state.e24MinText, "E24 minimum"},
+      {handles.e24Max, given.e24Max, state.e24MaxText, "E24 maximum"},
+      {handles.e96Min, given.e96Min, state.e96MinText(), "E96 minimum"},
+      {handles.e96Max, given.e96Max, state.e96MaxText(), "E96 maximum"}};
+  for (const auto& [option, text, field, name] : limits) {
+    if (option->count() == 0) continue;
+    field.assign(text);
+    if (text.size() > boxTextLength && commandLine.overlongLimit.empty()) {
+      commandLine.overlongLimit = name;
+    }
+  }
 }
 
 int ReportUsageError(CLI::App& app, std::string_view problem) {
@@ -101,7 +141,8 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
   GivenOptions given;
   const OptionHandles handles = DefineOptions(app, given, commandLine);
   try {
-    app.parse(argc, argv);
+    std::vector<std::string> arguments = ParserArguments(argc, argv, app);
+    app.parse(arguments);
   } catch (const CLI::CallForHelp& request) {
     return app.exit(request);
   } catch (const CLI::CallForVersion& request) {
@@ -109,12 +150,23 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
   } catch (const CLI::ParseError& error) {
     return ReportUsageError(app, error.what());
   }
-  commandLine.settings = Settings{};
-  if (handles.settingsFile->count() > 0 &&
-      !LoadSettings(commandLine.settings, given.settingsFile)) {
-    return ReportUsageError(app, "--settings: cannot read " + given.settingsFile);
+  Settings settings;
+  if (handles.settingsFile->count() > 0) {
+    std::string failure;
+    const std::optional<std::string> bytes = ReadSettingsFile(given.settingsFile, failure);
+    if (!bytes) {
+      return ReportUsageError(app,
+                              "--settings: cannot read " + given.settingsFile + ": " + failure);
+    }
+    settings = ReadSettings(*bytes);
   }
-  ApplyGivenOptions(given, handles, commandLine.settings);
+  commandLine.state = CalculatorState{};
+  ApplyFormSettings(settings, commandLine.state);
+  commandLine.state.bandsShown = settings.bandsShown;
+  commandLine.state.e24BandCount = settings.e24BandCount;
+  commandLine.state.e96BandCount = settings.e96BandCount;
+  commandLine.state.initialised = true;
+  ApplyGivenOptions(given, handles, commandLine);
   return std::nullopt;
 }
 

@@ -2,9 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "settings/settings_file.h"
+#include "engine/calculator_state.h"
 
 namespace tamblor::cli {
 
@@ -12,8 +13,11 @@ namespace tamblor::cli {
 struct CommandLine {
   bool json = false;                // JSON Lines instead of the human layout
   std::vector<std::string> values;  // empty: read standard input
-  // The settings file's record (or the defaults), with the options given applied over it.
-  Settings settings;
+  // The form's state from the settings file (or the defaults), with the options given over it.
+  CalculatorState state;
+  // The first limit option longer than the form's box takes, as its messages name it
+  // ("E24 minimum"); empty when there is none.
+  std::string_view overlongLimit;
 };
 
 // Parses the arguments into `commandLine`. Returns an exit status when the program ends here:

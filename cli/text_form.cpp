@@ -1,7 +1,5 @@
 #include "cli/text_form.h"
 
-#include <algorithm>
-
 namespace tamblor::cli {
 
 void TextForm::Reset(const LimitBoxTexts& limits, std::string_view required) {
@@ -39,8 +37,7 @@ void TextForm::MatchListAdd(std::string_view line) {
 
 void TextForm::MatchListDelete(int line) {
   if (line < 0 || static_cast<std::size_t>(line) >= lineCount_) return;
-  // Rotating keeps the deleted line's buffer for reuse instead of freeing it.
-  std::rotate(lines_.begin() + line, lines_.begin() + line + 1, lines_.begin() + lineCount_);
+  lines_.erase(lines_.begin() + line);
   --lineCount_;
 }
 

@@ -44,22 +44,20 @@ LimitBox E24MaxBox(CalculatorState& state) {
 
 // The E96 texts are kept per tolerance; the one chosen now receives the accepted text.
 LimitBox E96MinBox(CalculatorState& state) {
-  return {IDC_E96_MIN, &SeriesLimits::e96Min, state.USE_1PC ? state.e96MinText1 : state.e96MinText2,
+  return {IDC_E96_MIN, &SeriesLimits::e96Min, state.e96MinText(),
           "E96 minimum value is not a valid number", "E96 minimum value is 1 ohm"};
 }
 
 LimitBox E96MaxBox(CalculatorState& state) {
   return {IDC_E96_MAX,
           &SeriesLimits::e96Max,
-          state.USE_1PC ? state.e96MaxText1 : state.e96MaxText2,
+          state.e96MaxText(),
           "E96 maximum value is not a valid number",
           {}};
 }
 
 // The box's text as its 8-byte buffer holds it; a copy, because the form's text is short-lived.
-BoxReading ReadBox(FormControls& form, ControlId box) {
-  return BoxReading(form.BoxText(box).substr(0, boxTextLength));
-}
+BoxReading ReadBox(FormControls& form, ControlId box) { return BoxReading(form.BoxText(box)); }
 
 void RejectBox(FormControls& form, ControlId box, std::string_view message,
                std::string_view title) {

@@ -16,7 +16,7 @@ struct MatchEntry {
   FieldText r1Text;
   FixedText<8> r1Series;  // "E24" or "E96"
   FieldText r2Text;
-  FieldText connection;   // "in series" or "in parallel"
+  FieldText connection;  // "in series" or "in parallel"
 };
 
 inline constexpr std::int32_t matchEntryCapacity = 128;
@@ -44,6 +44,12 @@ struct CalculatorState {
   BandCode r2Bands;
   std::array<MatchEntry, matchEntryCapacity> matchEntries{};
   std::int32_t matchCount = 0;
+
+  // The E96 limit texts of the tolerance chosen: the pair the E96 boxes show.
+  FieldText& e96MinText() { return USE_1PC ? e96MinText1 : e96MinText2; }
+  FieldText& e96MaxText() { return USE_1PC ? e96MaxText1 : e96MaxText2; }
+  const FieldText& e96MinText() const { return USE_1PC ? e96MinText1 : e96MinText2; }
+  const FieldText& e96MaxText() const { return USE_1PC ? e96MaxText1 : e96MaxText2; }
 
   BandSettings bandSettings() const { return {e24BandCount, e96BandCount, E24ONLY, USE_1PC}; }
   // The error size above which a row turns light red: the tolerance of the chosen series.

@@ -1,13 +1,12 @@
 #include "settings/settings_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
-#include <chrono>
 #include <cstddef>
 #include <cstdio>
 #include <fstream>
-#include <istream>
 #include <limits>
 #include <optional>
 #include <string>
@@ -15,6 +14,7 @@
 #include <system_error>
 
 #include "settings/leading_number.h"
+#include "settings/replace_file.h"
 
 namespace tamblor {
 namespace {
@@ -28,50 +28,15 @@ constexpr std::string_view lineEnd = "\n";
 // What a buffer of 80 bytes takes of a line at once, besides its terminator.
 constexpr std::size_t maxPieceLength = 79;
 
-// The bytes of a stream, with each carriage return and line feed pair given as one line feed, as a
-// text-mode read on Windows gives them, so that both line ends read alike on every platform.
-class TextBytes {
- public:
-  explicit TextBytes(std::istream& in) : in_(in) {}
-
-  std::optional<char> Next() {
-    if (!Fill()) return std::nullopt;
-    const char c = buffer_[position_++];
-    if (c == '\r' && Fill() && buffer_[position_] == '\n') {
-      ++position_;
-      return '\n';
-    }
-    return c;
+// Each carriage return and line feed pair as one line feed, as a text-mode read on Windows gives
+// them, so that both line ends read alike on every platform.
+std::string FoldLineEnds(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    if (bytes[at] != '\r' || at + 1 == bytes.size() || bytes[at + 1] != '\n') text += bytes[at];
   }
-
- private:
-  // istream::read, unlike the stream buffer itself, turns a read error into the end of the bytes.
-  bool Fill() {
-    if (position_ < length_) return true;
-    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    length_ = static_cast<std::size_t>(in_.gcount());
-    position_ = 0;
-    return length_ > 0;
-  }
-
-  std::istream& in_;
-  std::array<char, 4096> buffer_{};
-  std::size_t position_ = 0;
-  std::size_t length_ = 0;
-};
-
-using Piece = std::array<char, maxPieceLength>;
-
-// Takes characters up to and including a line feed, or maxPieceLength of them; 0 at the end.
-std::size_t ReadPiece(TextBytes& bytes, Piece& piece) {
-  std::size_t length = 0;
-  while (length < piece.size()) {
-    const std::optional<char> c = bytes.Next();
-    if (!c) break;
-    piece[length++] = *c;
-    if (*c == '\n') break;
-  }
-  return length;
+  return text;
 }
 
 // The piece as a C string sees it, up to its first NUL byte, without its line end.
@@ -241,68 +206,74 @@ std::string FormatSettings(const Settings& settings) {
   return text;
 }
 
-// Creates the file, failing if it exists, so that no other writer shares it.
-std::FILE* CreateNewFile(const std::filesystem::path& path) {
-#ifdef _WIN32
-  return _wfopen(path.c_str(), L"wbx");
-#else
-  return std::fopen(path.c_str(), "wbx");
-#endif
-}
-
-// A new file beside `file`, under a name no other save uses at the same time.
-std::FILE* CreateTemporaryBeside(const std::filesystem::path& file,
-                                 std::filesystem::path& temporary) {
-  constexpr int attempts = 16;
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  for (int attempt = 0; attempt < attempts; ++attempt) {
-    temporary = file;
-    temporary += ".tmp" + std::to_string(stamp + attempt);
-    errno = 0;
-    if (std::FILE* stream = CreateNewFile(temporary)) return stream;
-    if (errno != EEXIST) return nullptr;
-  }
-  return nullptr;
+// The system's text for an error number; some failed reads leave none.
+std::string ErrorText(int error) {
+  return error != 0 ? std::generic_category().message(error) : "read error";
 }
 
 }  // namespace
 
-Settings ReadSettings(std::istream& in) {
+Settings ReadSettings(std::string_view bytes) {
   Reading reading;
-  TextBytes bytes(in);
-  Piece piece;
-  for (std::size_t length; (length = ReadPiece(bytes, piece)) > 0;) {
-    ReadLine(reading, LineOf({piece.data(), length}));
+  const std::string text = FoldLineEnds(bytes);
+  // Pieces as a buffer of 80 bytes takes them: up to and including the line end, or 79 characters.
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t lineEnd = std::min(text.find('\n', at), text.size() - 1) + 1;
+    const std::size_t pieceEnd = std::min(lineEnd, at + maxPieceLength);
+    ReadLine(reading, LineOf(std::string_view(text).substr(at, pieceEnd - at)));
+    at = pieceEnd;
   }
   reading.settings.e24BandCount = E24BandCount(reading.bands);
   reading.settings.e96BandCount = E96BandCount(reading.bands);
   return reading.settings;
 }
 
+std::optional<std::string> ReadSettingsFile(const std::filesystem::path& file,
+                                            std::string& failure) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(file, error);
+  if (error) {
+    failure = error.message();
+    return std::nullopt;
+  }
+  // A FIFO or a device would block the open or never end.
+  if (!std::filesystem::is_regular_file(status)) {
+    failure = "not a regular file";
+    return std::nullopt;
+  }
+  errno = 0;
+  std::ifstream in(file, std::ios::binary);
+  if (!in.is_open()) {
+    failure = ErrorText(errno);
+    return std::nullopt;
+  }
+  std::string bytes(maxSettingsFileSize + 1, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (in.bad()) {
+    failure = ErrorText(errno);
+    return std::nullopt;
+  }
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (bytes.size() > maxSettingsFileSize) {
+    failure = "larger than " + std::to_string(maxSettingsFileSize) + " bytes";
+    return std::nullopt;
+  }
+  return bytes;
+}
+
 bool LoadSettings(Settings& settings, const std::filesystem::path& file) {
   settings = Settings{};
-  std::ifstream in(file, std::ios::binary);
-  if (!in.is_open()) return false;
-  settings = ReadSettings(in);
+  std::string failure;
+  const std::optional<std::string> bytes = ReadSettingsFile(file, failure);
+  if (!bytes) return false;
+  settings = ReadSettings(*bytes);
   return true;
 }
 
 bool SaveSettings(const Settings& settings, const std::filesystem::path& file) {
-  const std::string text = FormatSettings(settings);
-  std::filesystem::path temporary;
-  std::FILE* stream = CreateTemporaryBeside(file, temporary);
-  if (stream == nullptr) return false;
-
-  const bool written = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
-  const bool flushed = std::fflush(stream) == 0;
-  const bool closed = std::fclose(stream) == 0;
-  std::error_code error;
-  if (written && flushed && closed) {
-    std::filesystem::rename(temporary, file, error);
-    if (!error) return true;
-  }
-  std::filesystem::remove(temporary, error);
-  return false;
+  const std::optional<std::string> failure = ReplaceFileContents(file, FormatSettings(settings));
+  if (failure) std::fprintf(stderr, "settings not saved: %s\n", failure->c_str());
+  return !failure;
 }
 
 }  // namespace tamblor

@@ -10,6 +10,7 @@
 
 #include "engine/calculate_command.h"
 #include "engine/combination_table.h"
+#include "settings/form_settings.h"
 #include "settings/settings_file.h"
 #include "ui/generic_message_dialog.h"
 #include "ui/main_frame.h"
@@ -112,15 +113,7 @@ void CTamblorView::OnInitialUpdate() {
 
   Settings settings;
   LoadSettings(settings, settingsFileName);
-  state_.E24ONLY = settings.E24ONLY;
-  state_.USE_1PC = settings.USE_1PC;
-  state_.limits = settings.limits;
-  state_.e24MinText = settings.e24MinText;
-  state_.e24MaxText = settings.e24MaxText;
-  state_.e96MinText1 = settings.e96MinText1;
-  state_.e96MaxText1 = settings.e96MaxText1;
-  state_.e96MinText2 = settings.e96MinText2;
-  state_.e96MaxText2 = settings.e96MaxText2;
+  ApplyFormSettings(settings, state_);
   // The frame's requests below toggle these three back to the loaded values.
   MenuState& menu = frame_.menuState();
   menu.e24BandCount = settings.e24BandCount;
@@ -142,10 +135,8 @@ void CTamblorView::OnInitialUpdate() {
 
   Box(IDC_E24_MIN).ChangeValue(FromUtf8(state_.e24MinText.view()));
   Box(IDC_E24_MAX).ChangeValue(FromUtf8(state_.e24MaxText.view()));
-  Box(IDC_E96_MIN)
-      .ChangeValue(FromUtf8((state_.USE_1PC ? state_.e96MinText1 : state_.e96MinText2).view()));
-  Box(IDC_E96_MAX)
-      .ChangeValue(FromUtf8((state_.USE_1PC ? state_.e96MaxText1 : state_.e96MaxText2).view()));
+  Box(IDC_E96_MIN).ChangeValue(FromUtf8(state_.e96MinText().view()));
+  Box(IDC_E96_MAX).ChangeValue(FromUtf8(state_.e96MaxText().view()));
 
   frame_.SetClientSize(formSize_);
   frame_.Layout();
@@ -355,15 +346,7 @@ void CTamblorView::SaveSettingsNow() {
   settings.e24BandCount = menu.e24BandCount;
   settings.e96BandCount = menu.e96BandCount;
   settings.alwaysOnTop = menu.alwaysOnTop;
-  settings.E24ONLY = state_.E24ONLY;
-  settings.USE_1PC = state_.USE_1PC;
-  settings.limits = state_.limits;
-  settings.e24MinText = state_.e24MinText;
-  settings.e24MaxText = state_.e24MaxText;
-  settings.e96MinText1 = state_.e96MinText1;
-  settings.e96MaxText1 = state_.e96MaxText1;
-  settings.e96MinText2 = state_.e96MinText2;
-  settings.e96MaxText2 = state_.e96MaxText2;
+  StoreFormSettings(state_, settings);
   SaveSettings(settings, settingsFileName);
 }
 
