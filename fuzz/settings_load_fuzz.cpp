@@ -3,18 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "settings/settings_file.h"
 
 namespace {
-
-tamblor::Settings Read(const std::string& bytes) {
-  std::istringstream in(bytes);
-  return tamblor::ReadSettings(in);
-}
 
 // With `crlf`, each line feed becomes a carriage return and line feed; without, the carriage
 // returns directly before a line feed are dropped.
@@ -32,7 +26,7 @@ std::string WithLineEnds(std::string_view bytes, bool crlf) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  const tamblor::Settings settings = Read(bytes);
+  const tamblor::Settings settings = tamblor::ReadSettings(bytes);
   if (settings.e24BandCount < 4 || settings.e24BandCount > 6) std::abort();
   if (settings.e96BandCount != 5 && settings.e96BandCount != 6) std::abort();
   for (const tamblor::SettingText* text :
@@ -43,6 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (text->size() > tamblor::SettingText::maxLength || !fromOneLine) std::abort();
   }
   const std::string lineFeeds = WithLineEnds(bytes, false);
-  if (!(Read(WithLineEnds(lineFeeds, true)) == Read(lineFeeds))) std::abort();
+  if (!(tamblor::ReadSettings(WithLineEnds(lineFeeds, true)) == tamblor::ReadSettings(lineFeeds))) {
+    std::abort();
+  }
   return 0;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +22,7 @@ struct CliRun {
   std::string out;
   std::string err;
   int status = -1;  // exit status, or -1 when the program did not exit normally
+  long peakKilobytes = 0;
 };
 
 inline std::string ReadFromStart(std::FILE* file) {
@@ -30,9 +33,11 @@ inline std::string ReadFromStart(std::FILE* file) {
   return text;
 }
 
-// Runs the built tamblor-cli with `arguments`, feeding it `input` on standard input. The standard
-// streams are unnamed temporary files, so neither side can block the other.
-inline CliRun RunCli(std::vector<std::string> arguments, std::string_view input = "") {
+// Runs the built tamblor-cli with `arguments`, feeding it `input` on standard input, or the file
+// `inputPath` opened for reading. The standard streams are unnamed temporary files, so neither side
+// can block the other.
+inline CliRun RunCli(std::vector<std::string> arguments, std::string_view input = "",
+                     const char* inputPath = nullptr) {
   const std::array<std::FILE*, 3> streams{std::tmpfile(), std::tmpfile(), std::tmpfile()};
   std::fwrite(input.data(), 1, input.size(), streams[0]);
   std::rewind(streams[0]);
@@ -40,17 +45,19 @@ inline CliRun RunCli(std::vector<std::string> arguments, std::string_view input 
   posix_spawn_file_actions_init(&actions);
   for (int fd = 0; fd < 3; ++fd)
     posix_spawn_file_actions_adddup2(&actions, fileno(streams[fd]), fd);
+  if (inputPath != nullptr) posix_spawn_file_actions_addopen(&actions, 0, inputPath, O_RDONLY, 0);
   arguments.insert(arguments.begin(), TAMBLOR_CLI_PATH);
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);
   pid_t child = 0;
   int waitStatus = 0;
+  rusage usage{};
   const bool exited = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
-                      waitpid(child, &waitStatus, 0) == child && WIFEXITED(waitStatus);
+                      wait4(child, &waitStatus, 0, &usage) == child && WIFEXITED(waitStatus);
   posix_spawn_file_actions_destroy(&actions);
   CliRun run{ReadFromStart(streams[1]), ReadFromStart(streams[2]),
-             exited ? WEXITSTATUS(waitStatus) : -1};
+             exited ? WEXITSTATUS(waitStatus) : -1, usage.ru_maxrss};
   for (std::FILE* stream : streams) std::fclose(stream);
   return run;
 }
