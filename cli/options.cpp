@@ -73,7 +73,7 @@ OptionHandles DefineOptions(CLI::App& app, GivenOptions& given, CommandLine& com
           [](const std::string& value) { return value.empty() ? "empty text" : ""; }, ""));
   app.footer(
       "Exit status: 0 when every value gave a result, 1 when any stopped at a message or found no "
-      "pair (all are still processed), 2 for a usage error or a file that can't be read.");
+      "pair (all are still processed), 2 for a usage error or input that can't be read.");
   return handles;
 }
 

@@ -1,9 +1,8 @@
 // Random records as a run can produce them, saved (in memory, where flushing costs nothing) and
-// loaded back: the same record, each limit
-// within the six decimals that "%f" keeps (and short enough for its line to fit one 79-character
-// piece). Texts hold what a settings file can give a field: no
-// NUL or line feed, no final carriage return, and no key that comes before the field's own (none
-// here, without "E" and "N").
+// loaded back: the same record, each limit within the six decimals that "%f" keeps and short
+// enough for its line to fit one 79-character piece. Texts hold what a settings file can give a
+// field: no NUL or line feed, no final carriage return, and no key that comes before the field's
+// own (none here, without "E" and "N").
 #include <fuzzer/FuzzedDataProvider.h>
 #include <unistd.h>
 

@@ -1,29 +1,30 @@
 #include "settings/form_settings.h"
 
 namespace tamblor {
+namespace {
+
+// The record and the state name these fields alike, so one list serves both directions.
+template <typename From, typename To>
+void CopyFormFields(const From& from, To& to) {
+  to.E24ONLY = from.E24ONLY;
+  to.USE_1PC = from.USE_1PC;
+  to.limits = from.limits;
+  to.e24MinText = from.e24MinText;
+  to.e24MaxText = from.e24MaxText;
+  to.e96MinText1 = from.e96MinText1;
+  to.e96MaxText1 = from.e96MaxText1;
+  to.e96MinText2 = from.e96MinText2;
+  to.e96MaxText2 = from.e96MaxText2;
+}
+
+}  // namespace
 
 void ApplyFormSettings(const Settings& settings, CalculatorState& state) {
-  state.E24ONLY = settings.E24ONLY;
-  state.USE_1PC = settings.USE_1PC;
-  state.limits = settings.limits;
-  state.e24MinText = settings.e24MinText;
-  state.e24MaxText = settings.e24MaxText;
-  state.e96MinText1 = settings.e96MinText1;
-  state.e96MaxText1 = settings.e96MaxText1;
-  state.e96MinText2 = settings.e96MinText2;
-  state.e96MaxText2 = settings.e96MaxText2;
+  CopyFormFields(settings, state);
 }
 
 void StoreFormSettings(const CalculatorState& state, Settings& settings) {
-  settings.E24ONLY = state.E24ONLY;
-  settings.USE_1PC = state.USE_1PC;
-  settings.limits = state.limits;
-  settings.e24MinText = state.e24MinText;
-  settings.e24MaxText = state.e24MaxText;
-  settings.e96MinText1 = state.e96MinText1;
-  settings.e96MaxText1 = state.e96MaxText1;
-  settings.e96MinText2 = state.e96MinText2;
-  settings.e96MaxText2 = state.e96MaxText2;
+  CopyFormFields(state, settings);
 }
 
 }  // namespace tamblor
