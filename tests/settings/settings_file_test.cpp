@@ -63,19 +63,15 @@ TEST_F(SettingsFileTest, DefaultsAreWrittenAsTheTwentyLinesAndEveryFieldSurvives
             "E24MAX = 10000000.000000\nE96MIN = 1.000000\nE96MAX = 1000000.000000\n"
             "E24SZN = 1R\nE24SZM = 10M\nE96SZN1 = 1R\nE96SZN2 = 51R1\nE96SZM1 = 1M\n"
             "E96SZM2 = 1M\nNOT_ONTOP = FALSE\n");
-  for (const int e24 : {4, 5, 6}) {
-    Settings saved = changed;
-    saved.e24BandCount = e24;
-    saved.e96BandCount = 5 + e24 % 2;
-    EXPECT_TRUE(SaveSettings(saved, file_) && LoadSettings(settings, file_));
-    EXPECT_EQ(settings, saved) << e24 << " bands";
-  }
+  // Every record a run can produce survives too: fuzz/settings_round_trip_fuzz.cpp.
+  EXPECT_TRUE(SaveSettings(changed, file_) && LoadSettings(settings, file_));
+  EXPECT_EQ(settings, changed);
 }
 
 // The save replaces only what opening the file for writing could change, through links, keeping
 // the mode; a failure says so in one line naming the file. No temporary file stays behind.
 TEST_F(SettingsFileTest, SavesOnlyWhereOpeningForWritingWouldSucceed) {
-  const fs::path real = directory_ / "sub" / "real.dat", missing = directory_ / "no" / "file";
+  const fs::path real = directory_ / "sub" / "real.dat";
   const std::string old = "E24SZN = old\n";
   const auto make = [&](const fs::path& path, int mode, bool ours) {
     fs::create_directories(path.parent_path());
@@ -89,21 +85,20 @@ TEST_F(SettingsFileTest, SavesOnlyWhereOpeningForWritingWouldSucceed) {
     fs::create_symlink("sub/link", file_);
     fs::create_symlink("real.dat", directory_ / "sub" / "link");
   };
-  const std::tuple<std::function<void()>, fs::path, fs::path, bool, int> cases[] = {
-      // what is there, the file saved, its final target, whether it is written, its mode after
-      {[] {}, file_, file_, true, 0},
-      {[&] { make(file_, 0600, true); }, file_, file_, true, 0600},
-      {[&] { make(file_, 0444, true); }, file_, file_, false, 0444},
-      {[&] { make(file_, 0, false); }, file_, file_, false, 0},
-      {links, file_, real, true, 0640},
-      {[&] { make(file_.string() + ".tmp", 0444, true); }, file_, file_, true, 0},
-      {[&] { fs::create_directories(file_ / "kept"); }, file_, file_, false, 0},
-      {[] {}, missing, missing, false, 0}};
-  for (const auto& [setUp, file, target, written, mode] : cases) {
+  const std::tuple<std::function<void()>, fs::path, bool, int> cases[] = {
+      // what is there, the final target, whether it is written, its mode after
+      {[] {}, file_, true, 0},
+      {[&] { make(file_, 0600, true); }, file_, true, 0600},
+      {[&] { make(file_, 0444, true); }, file_, false, 0444},
+      {[&] { make(file_, 0, false); }, file_, false, 0},
+      {links, real, true, 0640},
+      {[&] { make(file_.string() + ".tmp", 0444, true); }, file_, true, 0},
+      {[&] { fs::create_directories(file_ / "kept"); }, file_, false, 0}};
+  for (const auto& [setUp, target, written, mode] : cases) {
     SCOPED_TRACE(target.string() + (written ? " written" : " kept"));
     setUp();
     testing::internal::CaptureStderr();
-    EXPECT_EQ(SaveAsUser(file), written);
+    EXPECT_EQ(SaveAsUser(file_), written);
     const std::string report = testing::internal::GetCapturedStderr();
     Settings loaded = changed;
     EXPECT_EQ(written, report == "" && LoadSettings(loaded, target) && loaded == Settings{});
