@@ -16,7 +16,7 @@ struct MatchEntry {
   FieldText r1Text;
   FixedText<8> r1Series;  // "E24" or "E96"
   FieldText r2Text;
-  FieldText connection;   // "in series" or "in parallel"
+  FieldText connection;  // "in series" or "in parallel"
 };
 
 inline constexpr std::int32_t matchEntryCapacity = 128;

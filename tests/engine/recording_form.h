@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <map>
@@ -53,6 +55,7 @@ class RecordingForm : public FormControls {
     events += 'A';
   }
   void MatchListDelete(int line) override {
+    ASSERT_TRUE(line >= 0 && line < MatchListCount()) << line;
     lines.erase(lines.begin() + line);
     events += 'D' + std::to_string(line);
   }

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace tamblor {
 namespace {
@@ -23,15 +22,24 @@ std::string Text(const std::optional<PairResult>& pair) {
 }
 
 // Limits as after a first start, 1 %.
-SearchResult Search(double mantissa, std::int32_t exponent, bool E24ONLY = true,
-                    const SeriesLimits& limits = {}) {
-  return SearchCombinations(table, mantissa, exponent, E24ONLY, true, limits);
-}
-
 SearchResult SearchOhms(double ohms, bool E24ONLY, const SeriesLimits& limits = {}) {
   std::int32_t exponent = 0;
   const double mantissa = NormaliseValue(ohms, exponent);
-  return Search(mantissa, exponent, E24ONLY, limits);
+  return SearchCombinations(table, mantissa, exponent, E24ONLY, true, limits);
+}
+
+// The best, lower and higher pairs, then the run's length and the listed matches.
+std::string Summary(double ohms, bool E24ONLY) {
+  const SearchResult result = SearchOhms(ohms, E24ONLY);
+  if (result.kind != SearchKind::Pairs) return "no pairs";
+  std::int32_t exponent = 0;
+  const double mantissa = NormaliseValue(ohms, exponent);
+  std::string text = Text(result.best) + ", " + Text(result.lower) + ", " + Text(result.higher) +
+                     "; " + std::to_string(result.exactCount) + ":";
+  for (const std::int32_t index : result.exactMatches) {
+    text += " " + Text(MakePairResult(table, index, mantissa, std::pow(10.0, exponent)));
+  }
+  return text;
 }
 
 TEST(Search, DirectHitIsAValueOfTheChosenSeriesInsideItsLimits) {
@@ -57,75 +65,25 @@ TEST(Search, DirectHitIsAValueOfTheChosenSeriesInsideItsLimits) {
 }
 
 TEST(Search, WorkedExamples) {
-  struct Example {
-    double ohms;
-    bool E24ONLY;
-    std::int32_t exactCount;
-    std::string best, lower, higher;
-    std::vector<std::string> exactMatches;
-  };
-  const Example examples[] = {
-      {4'700.0,
-       false,
-       4,
-       "E96 3400 + 1300 +0.0000",
-       "E96 4020 + 680 -0.0000",
-       "E96 8870 || 10000 +0.0124",
-       {"E96 3400 + 1300 +0.0000", "E96 1100 + 3600 +0.0000", "E96 2000 + 2700 +0.0000"}},
-      {289.0,
-       true,
-       0,
-       "E24 470 || 750 -0.0227",
-       "E24 300 || 7500 -0.1863",
-       "E24 300 || 8200 +0.1425",
-       {}},
-      {219.0,
-       true,
-       2,
-       "E24 180 + 39 +0.0000",
-       "E24 220 || 47000 -0.0114",
-       "E24 220 || 51000 +0.0251",
-       {"E24 180 + 39 +0.0000"}},
-      {5'000.0,
-       true,
-       8,
-       "E24 10000 || 10000 +0.0000",
-       "E24 5100 || 240000 -0.1224",
-       "E24 5600 || 47000 +0.0760",
-       {"E24 10000 || 10000 +0.0000", "E24 1100 + 3900 +0.0000", "E24 7500 || 15000 +0.0000",
-        "E24 4700 + 300 +0.0000", "E24 2000 + 3000 +0.0000"}},
-      {9'999.0, true, 0, "E24 10000 || 1e+07 -0.0899", "E24 10000 || 9.1e+06 -0.0998", "none", {}},
-      {19'900'000.0,
-       true,
-       0,
-       "E24 1e+07 + 1e+07 +0.5025",
-       "E24 1e+07 + 9.1e+06 -4.0201",
-       "none",
-       {}},
-      {0.6,
-       true,
-       1,
-       "E24 1.2 || 1.2 +0.0000",
-       "E24 1.1 || 1.3 -0.4167",
-       "E24 1.1 || 1.5 +0.4274",
-       {}},
-  };
-  for (const Example& example : examples) {
-    SCOPED_TRACE(example.ohms);
-    std::int32_t exponent = 0;
-    const double mantissa = NormaliseValue(example.ohms, exponent);
-    const SearchResult result = Search(mantissa, exponent, example.E24ONLY);
-    ASSERT_EQ(result.kind, SearchKind::Pairs);
-    EXPECT_EQ(Text(result.best), example.best);
-    EXPECT_EQ(Text(result.lower), example.lower);
-    EXPECT_EQ(Text(result.higher), example.higher);
-    EXPECT_EQ(result.exactCount, example.exactCount);
-    std::vector<std::string> exactMatches;
-    for (const std::int32_t index : result.exactMatches) {
-      exactMatches.push_back(Text(MakePairResult(table, index, mantissa, exponent)));
-    }
-    EXPECT_EQ(exactMatches, example.exactMatches);
-  }
+  EXPECT_EQ(Summary(4'700.0, false),
+            "E96 3400 + 1300 +0.0000, E96 4020 + 680 -0.0000, E96 8870 || 10000 +0.0124; 4: "
+            "E96 3400 + 1300 +0.0000 E96 1100 + 3600 +0.0000 E96 2000 + 2700 +0.0000");
+  EXPECT_EQ(Summary(289.0, true),
+            "E24 470 || 750 -0.0227, E24 300 || 7500 -0.1863, E24 300 || 8200 +0.1425; 0:");
+  EXPECT_EQ(Summary(219.0, true),
+            "E24 180 + 39 +0.0000, E24 220 || 47000 -0.0114, E24 220 || 51000 +0.0251; 2: "
+            "E24 180 + 39 +0.0000");
+  EXPECT_EQ(Summary(5'000.0, true),
+            "E24 10000 || 10000 +0.0000, E24 5100 || 240000 -0.1224, E24 5600 || 47000 +0.0760; "
+            "8: E24 10000 || 10000 +0.0000 E24 1100 + 3900 +0.0000 E24 7500 || 15000 +0.0000 "
+            "E24 4700 + 300 +0.0000 E24 2000 + 3000 +0.0000");
+  EXPECT_EQ(Summary(9'999.0, true),
+            "E24 10000 || 1e+07 -0.0899, E24 10000 || 9.1e+06 -0.0998, none; 0:");
+  EXPECT_EQ(Summary(19'900'000.0, true),
+            "E24 1e+07 + 1e+07 +0.5025, E24 1e+07 + 9.1e+06 -4.0201, none; 0:");
+  EXPECT_EQ(Summary(0.6, true),
+            "E24 1.2 || 1.2 +0.0000, E24 1.1 || 1.3 -0.6944, E24 1 || 1.6 +2.5641; 10: "
+            "E24 1.2 || 1.2 +0.0000 E24 1 || 1.5 +0.0000");
   // 4k02 + 680R lies one unit below 4.7: before the lower bound, and outside the upward run.
   EXPECT_EQ(table[SearchOhms(4'700.0, false).lower.value().index].combined,
             std::nextafter(4.7, 0.0));
@@ -136,22 +94,17 @@ TEST(Search, WorkedExamples) {
 TEST(Search, ExactnessAndTheRunEndAtTheirThresholds) {
   // The E96 pair 8.66 || 12 lies exactly exactBand above this mantissa, next to exact E24 5.03.
   const double bandEdge = 1.0 / (1.0 / 8.66 + 1.0 / 12.0) - exactBand;
-  struct Row {
-    const char* name;
-    double mantissa;
-    std::int32_t exactCount;
+  const std::pair<double, std::int32_t> rows[] = {
+      {5.0 / (1.0 + 0.9e-7), 8},
+      {5.0 / (1.0 + 1.1e-7), 0},
+      {5.0 * (1.0 + 0.9e-7), 1},  // the run looks upward only
+      {5.0 * (1.0 + 1.1e-7), 0},
+      {bandEdge, 3},  // a record exactly exactBand away stays out
+      {std::nextafter(bandEdge, 10.0), 4},
   };
-  const Row rows[] = {
-      {"5k, 0.9e-5 % below", 5.0 / (1.0 + 0.9e-7), 8},
-      {"5k, 1.1e-5 % below", 5.0 / (1.0 + 1.1e-7), 0},
-      {"5k, 0.9e-5 % above: the run looks upward only", 5.0 * (1.0 + 0.9e-7), 1},
-      {"5k, 1.1e-5 % above", 5.0 * (1.0 + 1.1e-7), 0},
-      {"a record exactly exactBand away stays out", bandEdge, 3},
-      {"one unit nearer it joins", std::nextafter(bandEdge, 10.0), 4},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(Search(row.mantissa, 3).exactCount, row.exactCount);
+  for (const auto& [mantissa, exactCount] : rows) {
+    EXPECT_EQ(SearchCombinations(table, mantissa, 3, true, true, {}).exactCount, exactCount)
+        << mantissa;
   }
 }
 
@@ -160,25 +113,15 @@ TEST(Search, EqualDistancesFavourTheUpwardCandidate) {
   const double midpoint = (1.001 + 1.0011) / 2.0;
   ASSERT_EQ((1.0011 - midpoint) / midpoint * 100.0,
             std::fabs((1.001 - midpoint) / midpoint * 100.0));
-  EXPECT_EQ(Text(Search(midpoint, 3).best), "E24 1000 + 1.1 +0.0050");
-  EXPECT_EQ(Text(Search(std::nextafter(midpoint, 0.0), 3).best), "E24 1000 + 1 -0.0050");
+  EXPECT_EQ(Text(SearchCombinations(table, midpoint, 3, true, true, {}).best),
+            "E24 1000 + 1.1 +0.0050");
+  EXPECT_EQ(Text(SearchCombinations(table, std::nextafter(midpoint, 0.0), 3, true, true, {}).best),
+            "E24 1000 + 1 -0.0050");
 }
 
 TEST(Search, NoOfferedRecordGivesNoPair) {
   EXPECT_EQ(SearchOhms(4'700.0, true, {1.05, 1.05, 1.0, 1e6}).kind, SearchKind::NoPair);
   EXPECT_EQ(SearchOhms(4'700.0, false, {1'000.0, 100.0, 1.0, 1e6}).kind, SearchKind::NoPair);
-}
-
-TEST(PairWithinLimits, TestsR1AgainstItsSeriesAndR2AgainstE24Inclusively) {
-  const std::int32_t index = SearchOhms(4'700.0, false).best.index;  // E96 3k4 + E24 1k3
-  const SeriesLimits inside[] = {{1.0, 1e7, 3'400.0, 3'400.0}, {1'300.0, 1'300.0, 1.0, 1e6}};
-  for (const SeriesLimits& limits : inside) EXPECT_TRUE(PairWithinLimits(table, index, 3, limits));
-  const SeriesLimits outside[] = {{1.0, 1e7, std::nextafter(3'400.0, 1e9), 1e6},
-                                  {1.0, 1e7, 1.0, std::nextafter(3'400.0, 0.0)},
-                                  {std::nextafter(1'300.0, 1e9), 1e7, 1.0, 1e6},
-                                  {1.0, std::nextafter(1'300.0, 0.0), 1.0, 1e6}};
-  for (const SeriesLimits& limits : outside)
-    EXPECT_FALSE(PairWithinLimits(table, index, 3, limits));
 }
 
 }  // namespace
