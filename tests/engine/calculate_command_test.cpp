@@ -199,12 +199,12 @@ TEST(LimitCheck, StoresAnAcceptedTextForTheToleranceAndRejectsWithTheFocusBack) 
                               &expected.e96Max};
     if (box != IDC_REQUIRED) *fields[box - IDC_E24_MIN] = limit;
     EXPECT_EQ(state.limits, expected);
-    EXPECT_EQ(std::string(state.e24MinText.view()) + " " + std::string(state.e24MaxText.view()) +
-                  " " + std::string(state.e96MinText1.view()) + " " +
-                  std::string(state.e96MaxText1.view()) + " " +
-                  std::string(state.e96MinText2.view()) + " " +
-                  std::string(state.e96MaxText2.view()),
-              texts);
+    std::string accepted;
+    for (const FieldText* t : {&state.e24MinText, &state.e24MaxText, &state.e96MinText1,
+                               &state.e96MaxText1, &state.e96MinText2, &state.e96MaxText2}) {
+      accepted += std::string(t->view()) + " ";
+    }
+    EXPECT_EQ(accepted, texts + " ");
     EXPECT_EQ(form.messages, message.empty() ? Lines{} : Lines{message});
     EXPECT_EQ(form.focus, message.empty() ? IDC_CALCULATE : box);
   }

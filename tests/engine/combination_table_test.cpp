@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <vector>
 
 namespace tamblor {
@@ -11,16 +12,15 @@ namespace {
 
 const CombinationTable& table = SharedCombinationTable();
 
-// The record generated with these fields, r1 and r2 as stored after scaling; -1 if there is none.
-std::int32_t Find(bool fromE96, bool parallel, std::int32_t decadeStep, double r1, double r2) {
-  for (std::int32_t i = 0; i < table.count(); ++i) {
-    const Combination& c = table[i];
-    if (c.r1FromE96 == fromE96 && c.parallel == parallel && c.decadeStep == decadeStep &&
-        c.r1 == r1 && c.r2 == r2) {
-      return i;
-    }
-  }
-  return -1;
+// The record generated with these fields, r1 and r2 as stored after scaling.
+const Combination& Find(bool fromE96, bool parallel, std::int32_t decadeStep, double r1,
+                        double r2) {
+  const Combination* const found = std::find_if(&table[0], &table[0] + table.count(), [&](auto& c) {
+    return c.r1FromE96 == fromE96 && c.parallel == parallel && c.decadeStep == decadeStep &&
+           c.r1 == r1 && c.r2 == r2;
+  });
+  if (found == &table[0] + table.count()) throw std::out_of_range("no such record");
+  return *found;
 }
 
 TEST(CombinationTable, HoldsEveryPairOnceSortedInOneDecade) {
@@ -40,22 +40,12 @@ TEST(CombinationTable, StoresEachRecordScaledByOneDecadeAtMost) {
   EXPECT_EQ(table[0], (Combination{0, 1.5, 3.0, 1.0, 1, 0}));
   EXPECT_EQ(table[1], (Combination{1, 1.1, 10.0 * 1.1, 1.0, 1, 0}));
   EXPECT_EQ(table[table.count() - 1], (Combination{3, 10.0, 91'000.0, 9.998901219646193, 1, 0}));
-  struct Row {
-    bool fromE96, parallel;
-    std::int32_t decadeStep;
-    double r1, r2, combined;
-  };
-  const Row rows[] = {{false, false, 0, 9.1 / 10.0, 9.1 / 10.0, (9.1 + 9.1) / 10.0},
-                      {false, true, 0, 10.0, 10.0, 5.0},
-                      {true, false, 1, 1.0 / 10.0, 9.1 / 10.0, 10.1 / 10.0}};
-  for (const Row& row : rows) {
-    const std::int32_t index = Find(row.fromE96, row.parallel, row.decadeStep, row.r1, row.r2);
-    ASSERT_GE(index, 0) << row.r1;
-    EXPECT_EQ(table[index].combined, row.combined) << row.r1;
-  }
+  EXPECT_EQ(Find(false, false, 0, 9.1 / 10.0, 9.1 / 10.0).combined, (9.1 + 9.1) / 10.0);
+  EXPECT_EQ(Find(false, true, 0, 10.0, 10.0).combined, 5.0);
+  EXPECT_EQ(Find(true, false, 1, 1.0 / 10.0, 9.1 / 10.0).combined, 10.1 / 10.0);
   // Each same-decade E24 pair occurs once, the smaller resistor as R1.
-  EXPECT_GE(Find(false, true, 0, 10.0, 1.1 * 10.0), 0);
-  EXPECT_EQ(Find(false, true, 0, 1.1 * 10.0, 10.0), -1);
+  EXPECT_NO_THROW(Find(false, true, 0, 10.0, 1.1 * 10.0));
+  EXPECT_THROW(Find(false, true, 0, 1.1 * 10.0, 10.0), std::out_of_range);
 }
 
 TEST(CombinationTable, AcceptanceRuleFollowsTheSeriesAndTheTrimmerRatio) {
@@ -79,8 +69,8 @@ TEST(CombinationTable, AcceptanceRuleFollowsTheSeriesAndTheTrimmerRatio) {
       {true, 2, 10.0, 100.0, false, true}, {true, 2, 1.02 * 10.0, 100.0, false, false},
   };
   for (const Row& row : rows) {
-    const std::int32_t index = Find(true, row.parallel, row.decadeStep, row.r1, row.r2);
-    ASSERT_GE(index, 0) << row.r1 << " " << row.r2;
+    const auto index = static_cast<std::int32_t>(
+        &Find(true, row.parallel, row.decadeStep, row.r1, row.r2) - &table[0]);
     EXPECT_EQ(table.IsAcceptable(index, false, row.USE_1PC), row.accepted)
         << row.r1 << " " << row.r2;
     EXPECT_FALSE(table.IsAcceptable(index, true, row.USE_1PC));
