@@ -1,9 +1,11 @@
 #include "engine/calculate_command.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 
 #include "engine/combination_table.h"
 #include "engine/search.h"
@@ -20,7 +22,7 @@ constexpr std::string_view validationErrorTitle = "Validation Error";
 constexpr std::string_view limitsErrorTitle = "Limits Error";
 constexpr std::string_view inputValueErrorTitle = "Input Value Error";
 
-// One limit box as the limit checks and steps 1 to 4 of Calculate read it.
+// One limit box as its own check and Calculate read it.
 struct LimitBox {
   ControlId box;
   double SeriesLimits::*limit;
@@ -29,31 +31,30 @@ struct LimitBox {
   std::string_view belowOneOhmMessage;  // empty for a maximum: no lower bound applies
 };
 
-LimitBox E24MinBox(CalculatorState& state) {
-  return {IDC_E24_MIN, &SeriesLimits::e24Min, state.e24MinText,
-          "E24 minimum value is not a valid number", "E24 minimum value is 1 ohm"};
-}
-
-LimitBox E24MaxBox(CalculatorState& state) {
-  return {IDC_E24_MAX,
-          &SeriesLimits::e24Max,
-          state.e24MaxText,
-          "E24 maximum value is not a valid number",
-          {}};
-}
+// The limit boxes in the order Calculate checks them.
+constexpr ControlId limitBoxes[] = {IDC_E24_MIN, IDC_E24_MAX, IDC_E96_MIN, IDC_E96_MAX};
 
 // The E96 texts are kept per tolerance; the one chosen now receives the accepted text.
-LimitBox E96MinBox(CalculatorState& state) {
-  return {IDC_E96_MIN, &SeriesLimits::e96Min, state.e96MinText(),
-          "E96 minimum value is not a valid number", "E96 minimum value is 1 ohm"};
-}
-
-LimitBox E96MaxBox(CalculatorState& state) {
-  return {IDC_E96_MAX,
-          &SeriesLimits::e96Max,
-          state.e96MaxText(),
-          "E96 maximum value is not a valid number",
-          {}};
+std::optional<LimitBox> LimitBoxOf(CalculatorState& state, ControlId box) {
+  switch (box) {
+    case IDC_E24_MIN:
+      return LimitBox{box, &SeriesLimits::e24Min, state.e24MinText,
+                      "E24 minimum value is not a valid number", "E24 minimum value is 1 ohm"};
+    case IDC_E24_MAX:
+      return LimitBox{box,
+                      &SeriesLimits::e24Max,
+                      state.e24MaxText,
+                      "E24 maximum value is not a valid number",
+                      {}};
+    case IDC_E96_MIN:
+      return LimitBox{box, &SeriesLimits::e96Min, state.e96MinText(),
+                      "E96 minimum value is not a valid number", "E96 minimum value is 1 ohm"};
+    case IDC_E96_MAX:
+      return LimitBox{
+          box, &SeriesLimits::e96Max, state.e96MaxText(), "E96 maximum value is not a valid number", {}};
+    default:
+      return std::nullopt;
+  }
 }
 
 // The box's text as its 8-byte buffer holds it; a copy, because the form's text is short-lived.
@@ -86,10 +87,9 @@ bool CheckLimitBox(CalculatorState& state, FormControls& form, const LimitBox& l
 }
 
 bool CheckAllLimitBoxes(CalculatorState& state, FormControls& form) {
-  return CheckLimitBox(state, form, E24MinBox(state)) &&
-         CheckLimitBox(state, form, E24MaxBox(state)) &&
-         CheckLimitBox(state, form, E96MinBox(state)) &&
-         CheckLimitBox(state, form, E96MaxBox(state));
+  return std::ranges::all_of(limitBoxes, [&](ControlId box) {
+    return CheckLimitBox(state, form, *LimitBoxOf(state, box));
+  });
 }
 
 struct AllowedRange {
@@ -191,11 +191,12 @@ void WriteOptionalRow(FormControls& form, const ResultRowFields& row,
 
 void ListExactMatches(CalculatorState& state, FormControls& form, const CombinationTable& table,
                       const SearchResult& result, double mantissa, std::int32_t exponent) {
+  const double scale = OhmsFromMantissa(1.0, exponent);
   for (const std::int32_t index : result.exactMatches) {
     if (state.matchCount >= matchEntryCapacity) {
       return;
     }
-    const PairResult pair = MakePairResult(table, index, mantissa, exponent);
+    const PairResult pair = MakePairResult(table, index, mantissa, scale);
     MatchEntry& entry = state.matchEntries[state.matchCount];
     entry.r1Text = FormatValueText(pair.r1Ohms).view();
     entry.r1Series = SeriesName(pair.r1FromE96);
@@ -340,20 +341,8 @@ void ClearResultFields(FormControls& form) {
   }
 }
 
-void OnKillFocusE24Min(CalculatorState& state, FormControls& form) {
-  CheckLimitBox(state, form, E24MinBox(state));
-}
-
-void OnKillFocusE24Max(CalculatorState& state, FormControls& form) {
-  CheckLimitBox(state, form, E24MaxBox(state));
-}
-
-void OnKillFocusE96Min(CalculatorState& state, FormControls& form) {
-  CheckLimitBox(state, form, E96MinBox(state));
-}
-
-void OnKillFocusE96Max(CalculatorState& state, FormControls& form) {
-  CheckLimitBox(state, form, E96MaxBox(state));
+void OnLimitBoxKillFocus(CalculatorState& state, FormControls& form, ControlId box) {
+  if (const auto limitBox = LimitBoxOf(state, box)) CheckLimitBox(state, form, *limitBox);
 }
 
 }  // namespace tamblor

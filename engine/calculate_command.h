@@ -14,8 +14,8 @@ inline constexpr std::size_t boxTextLength = 7;
 // The required value read against the allowed range of the selection and limits.
 struct RequiredValueReading {
   bool ok = false;
-  bool validText = false;  // the text is in the notation
-  bool tooHigh = false;    // for a valid text out of range: which bound was crossed
+  bool validText = false;     // the text is in the notation
+  bool tooHigh = false;       // for a valid text out of range: which bound was crossed
   double allowedBound = 0.0;  // that bound in ohms, as the message quotes it
   double mantissa = 0.0;
   std::int32_t exponent = 0;
@@ -36,10 +36,8 @@ bool SetBandCode(CalculatorState& state, FormControls& form, double ohms, bool i
 // Sets all 21 result fields to the empty text.
 void ClearResultFields(FormControls& form);
 
-// The checks of a limit box losing the focus; no recalculation follows.
-void OnKillFocusE24Min(CalculatorState& state, FormControls& form);
-void OnKillFocusE24Max(CalculatorState& state, FormControls& form);
-void OnKillFocusE96Min(CalculatorState& state, FormControls& form);
-void OnKillFocusE96Max(CalculatorState& state, FormControls& form);
+// The check of the limit box `box` (IDC_E24_MIN, IDC_E24_MAX, IDC_E96_MIN or IDC_E96_MAX) as it
+// loses the focus; no recalculation follows. Any other id is ignored.
+void OnLimitBoxKillFocus(CalculatorState& state, FormControls& form, ControlId box);
 
 }  // namespace tamblor

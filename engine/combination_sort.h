@@ -6,9 +6,8 @@
 
 namespace tamblor {
 
-// Quicksort by combined value with the first record of each range as pivot, recursive on both
-// sides. Not stable: the order of equal values is the one this exact procedure gives, and the
-// table's users depend on it. Sorts in place, with no memory beyond a few words of stack.
-void SortByCombined(std::span<Combination> records);
+// Quicksort by combined value with the first record of each range as pivot. Not stable: the order
+// of equal values is the one this exact procedure gives, and the table's users depend on it.
+void SortCombinations(std::span<Combination> records);
 
 }  // namespace tamblor

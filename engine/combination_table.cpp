@@ -100,17 +100,19 @@ void BuildCombinationTable(CombinationTable& table) {
   assert(count <= combinationCapacity);
   for (std::int32_t n = 0; n < count; ++n) ScaleIntoDecade(records[n]);
   table.count_ = count;
-  SortCombinations(table, 0, count - 1);
+  SortCombinations(std::span(table.records_).first(count));
+  table.Summarise();
 }
 
-void CombinationTable::Summarise(std::int32_t firstBlock, std::int32_t lastBlock) {
+void CombinationTable::Summarise() {
   constexpr double infinity = std::numeric_limits<double>::infinity();
   constexpr Span empty{infinity, -infinity, infinity, -infinity};
   const auto widen = [](Span& span, const Span& part) {
     span = {std::min(span.r1Low, part.r1Low), std::max(span.r1High, part.r1High),
             std::min(span.r2Low, part.r2Low), std::max(span.r2High, part.r2High)};
   };
-  for (std::int32_t block = firstBlock; block <= lastBlock; ++block) {
+  const std::int32_t blockCount = (count_ + blockSize - 1) / blockSize;
+  for (std::int32_t block = 0; block < blockCount; ++block) {
     const std::int32_t first = block * blockSize;
     const std::int32_t end = std::min(count_, first + blockSize);
     for (const Selection& selection : selections) {
@@ -126,8 +128,7 @@ void CombinationTable::Summarise(std::int32_t firstBlock, std::int32_t lastBlock
       blockSummaries_[SelectionIndex(selection.E24ONLY, selection.USE_1PC)][block] = summary;
     }
   }
-  const std::int32_t blockCount = (count_ + blockSize - 1) / blockSize;
-  for (std::int32_t group = firstBlock / groupSize; group <= lastBlock / groupSize; ++group) {
+  for (std::int32_t group = 0; group * groupSize < blockCount; ++group) {
     const std::int32_t end = std::min(blockCount, (group + 1) * groupSize);
     for (int s = 0; s < selectionCount; ++s) {
       Span span = empty;
@@ -139,33 +140,8 @@ void CombinationTable::Summarise(std::int32_t firstBlock, std::int32_t lastBlock
   }
 }
 
-void SortCombinations(CombinationTable& table, std::int32_t first, std::int32_t last) {
-  if (first >= last) return;
-  assert(first >= 0 && last < table.count_);
-  SortByCombined(std::span(table.records_).subspan(first, last - first + 1));
-  table.Summarise(first / CombinationTable::blockSize, last / CombinationTable::blockSize);
-}
-
 bool CombinationTable::IsAcceptable(std::int32_t index, bool E24ONLY, bool USE_1PC) const {
   return Accepts(records_[index], E24ONLY, USE_1PC);
-}
-
-bool CombinationTable::FindAcceptableForward(std::int32_t& index, bool E24ONLY,
-                                             bool USE_1PC) const {
-  if (index < 0 || index >= count_) return false;
-  while (!IsAcceptable(index, E24ONLY, USE_1PC)) {
-    if (++index >= count_) return false;
-  }
-  return true;
-}
-
-bool CombinationTable::FindAcceptableBackward(std::int32_t& index, bool E24ONLY,
-                                              bool USE_1PC) const {
-  if (index < 0 || index >= count_) return false;
-  while (!IsAcceptable(index, E24ONLY, USE_1PC)) {
-    if (--index < 0) return false;
-  }
-  return true;
 }
 
 const CombinationTable& SharedCombinationTable() {

@@ -21,9 +21,18 @@ struct Combination {
 
 inline constexpr std::int32_t combinationCapacity = 50'000;
 
-// Whether both resistors of `record`, in ohms for a decade of `scale` (10^exponent), lie inside
-// their limits: R1 against those of its own series, R2 against the E24 ones.
-bool RecordWithinLimits(const Combination& record, double scale, const SeriesLimits& limits);
+// What the search may offer: records that E24ONLY and USE_1PC accept and whose resistors, in ohms
+// for the decade `scale` (10^exponent), lie inside `limits`.
+struct OfferQuery {
+  bool E24ONLY = true;
+  bool USE_1PC = true;
+  double scale = 1.0;
+  SeriesLimits limits;
+};
+
+// Both resistors of `record`, in ohms for the decade `scale`, inside their limits, both ends
+// included: R1 against those of its own series, R2 against the E24 ones.
+bool PairWithinLimits(const Combination& record, double scale, const SeriesLimits& limits);
 
 // Every E96 and E24 primary with every E24 trimmer, in series and in parallel, sorted by combined
 // value. Selection flags act only through IsAcceptable, never by rebuilding.
@@ -33,23 +42,17 @@ class CombinationTable {
   const Combination& operator[](std::int32_t index) const { return records_[index]; }
 
   bool IsAcceptable(std::int32_t index, bool E24ONLY, bool USE_1PC) const;
-  // Moves `index` to the nearest acceptable record at or above it; false (index at count) if none.
-  bool FindAcceptableForward(std::int32_t& index, bool E24ONLY, bool USE_1PC) const;
-  // Moves `index` to the nearest acceptable record at or below it; false (index at -1) if none.
-  bool FindAcceptableBackward(std::int32_t& index, bool E24ONLY, bool USE_1PC) const;
 
-  // The same scans for records that may be offered: acceptable and RecordWithinLimits for the
-  // decade `scale`. They find what stepping the acceptable scans past records outside the limits
-  // finds, but pass over blocks of records whose summary rules out every one. False leaves `index`
-  // at count, or at -1 going down; a start outside the table returns false at once.
-  bool FindOfferedForward(std::int32_t& index, bool E24ONLY, bool USE_1PC, double scale,
-                          const SeriesLimits& limits) const;
-  bool FindOfferedBackward(std::int32_t& index, bool E24ONLY, bool USE_1PC, double scale,
-                           const SeriesLimits& limits) const;
+  // Acceptable under the query's selection, and PairWithinLimits for its decade.
+  bool IsOffered(std::int32_t index, const OfferQuery& query) const;
+  // Move `index` to the nearest offered record at or above it (at or below it, going down), passing
+  // over blocks whose summaries rule out every record in them. False when there is none, with
+  // `index` left one step outside the table, or unchanged for a start outside it.
+  bool FindOfferedForward(std::int32_t& index, const OfferQuery& query) const;
+  bool FindOfferedBackward(std::int32_t& index, const OfferQuery& query) const;
 
  private:
   friend void BuildCombinationTable(CombinationTable& table);
-  friend void SortCombinations(CombinationTable& table, std::int32_t first, std::int32_t last);
 
   static constexpr std::int32_t blockSize = 32;  // records per block, one bit each in a word
   static constexpr std::int32_t groupSize = 32;  // blocks per group
@@ -69,14 +72,12 @@ class CombinationTable {
     std::uint32_t acceptable;  // bit n for record blockSize * block + n
     Span span;
   };
-  struct OfferQuery;
-
   // Order of the selections in the summaries: E24; E96 at 1 %; E96 at 0.1 %.
   static constexpr int SelectionIndex(bool E24ONLY, bool USE_1PC) {
     return E24ONLY ? 0 : USE_1PC ? 1 : 2;
   }
 
-  void Summarise(std::int32_t firstBlock, std::int32_t lastBlock);
+  void Summarise();
   template <bool upward>
   bool FindOffered(std::int32_t& index, const OfferQuery& query) const;
   template <bool upward>
@@ -96,10 +97,6 @@ class CombinationTable {
 
 // Fills the table from the E96 and E24 mantissas and sorts it; a second build gives the same table.
 void BuildCombinationTable(CombinationTable& table);
-
-// Quicksort of records first..last (inclusive) by combined value, first record as pivot. The exact
-// procedure matters: it decides the order of equal values, and so which pair is offered first.
-void SortCombinations(CombinationTable& table, std::int32_t first, std::int32_t last);
 
 // The process's one table, built on first use and never changed afterwards.
 const CombinationTable& SharedCombinationTable();

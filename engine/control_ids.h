@@ -50,16 +50,14 @@ struct ResultRowFields {
   ControlId actual, r1, r1Series, r2, r2Series, error, connection;
 };
 
-inline constexpr ResultRowFields LOWER_ROW{IDC_LOWER_ACTUAL,    IDC_LOWER_R1,
-                                           IDC_LOWER_R1_SERIES, IDC_LOWER_R2,
-                                           IDC_LOWER_R2_SERIES, IDC_LOWER_ERROR,
-                                           IDC_LOWER_CONNECTION};
-inline constexpr ResultRowFields BEST_ROW{IDC_BEST_ACTUAL,    IDC_BEST_R1,    IDC_BEST_R1_SERIES,
-                                          IDC_BEST_R2,        IDC_BEST_R2_SERIES, IDC_BEST_ERROR,
-                                          IDC_BEST_CONNECTION};
-inline constexpr ResultRowFields HIGHER_ROW{IDC_HIGHER_ACTUAL,    IDC_HIGHER_R1,
-                                            IDC_HIGHER_R1_SERIES, IDC_HIGHER_R2,
-                                            IDC_HIGHER_R2_SERIES, IDC_HIGHER_ERROR,
-                                            IDC_HIGHER_CONNECTION};
+inline constexpr ResultRowFields LOWER_ROW{
+    IDC_LOWER_ACTUAL,    IDC_LOWER_R1,    IDC_LOWER_R1_SERIES, IDC_LOWER_R2,
+    IDC_LOWER_R2_SERIES, IDC_LOWER_ERROR, IDC_LOWER_CONNECTION};
+inline constexpr ResultRowFields BEST_ROW{
+    IDC_BEST_ACTUAL,    IDC_BEST_R1,    IDC_BEST_R1_SERIES, IDC_BEST_R2,
+    IDC_BEST_R2_SERIES, IDC_BEST_ERROR, IDC_BEST_CONNECTION};
+inline constexpr ResultRowFields HIGHER_ROW{
+    IDC_HIGHER_ACTUAL,    IDC_HIGHER_R1,    IDC_HIGHER_R1_SERIES, IDC_HIGHER_R2,
+    IDC_HIGHER_R2_SERIES, IDC_HIGHER_ERROR, IDC_HIGHER_CONNECTION};
 
 }  // namespace tamblor

@@ -13,7 +13,8 @@ class FormControls {
  public:
   virtual ~FormControls() = default;
 
-  // The whole text of an edit box; the caller keeps its first 7 characters. Valid until the next call.
+  // The whole text of an edit box; the caller keeps its first 7 characters. Valid until the next
+  // call.
   virtual std::string_view BoxText(ControlId box) = 0;
   virtual void SetFieldText(ControlId field, std::string_view text) = 0;
 

@@ -34,16 +34,15 @@ struct SearchResult {
   PairResult best;             // Pairs
   std::optional<PairResult> lower;
   std::optional<PairResult> higher;
-  std::int32_t exactCount = 0;               // run of exact matches, best included; 0 if inexact
-  std::vector<std::int32_t> exactMatches;    // offered records of the run, best first; empty unless exactCount >= 2
+  std::int32_t exactCount = 0;  // run of exact matches, best included; 0 if inexact
+  std::vector<std::int32_t>
+      exactMatches;  // offered records of the run, best first; empty unless exactCount >= 2
 };
 
-// Both resistors of record `index`, in ohms for `exponent`, inside their series' limits.
-bool PairWithinLimits(const CombinationTable& table, std::int32_t index, std::int32_t exponent,
-                      const SeriesLimits& limits);
-
+// Record `index` as a result row for the required `mantissa`, in ohms for the decade `scale`
+// (10^exponent).
 PairResult MakePairResult(const CombinationTable& table, std::int32_t index, double mantissa,
-                          std::int32_t exponent);
+                          double scale);
 
 // The direct hit, or the best, next-lower and next-higher offered pairs and the exact run, for a
 // required value of mantissa x 10^exponent ohms.

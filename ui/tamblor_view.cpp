@@ -303,22 +303,7 @@ void CTamblorView::OnLimitBoxKillFocus(wxFocusEvent& event) {
   // The focus going to the form's own message box is not the user leaving a box.
   if (messageOpen_ || pendingMessage_ || refocusing_) return;
   deferMessages_ = true;
-  switch (event.GetId()) {
-    case IDC_E24_MIN:
-      OnKillFocusE24Min(state_, *this);
-      break;
-    case IDC_E24_MAX:
-      OnKillFocusE24Max(state_, *this);
-      break;
-    case IDC_E96_MIN:
-      OnKillFocusE96Min(state_, *this);
-      break;
-    case IDC_E96_MAX:
-      OnKillFocusE96Max(state_, *this);
-      break;
-    default:
-      break;
-  }
+  tamblor::OnLimitBoxKillFocus(state_, *this, static_cast<ControlId>(event.GetId()));
   deferMessages_ = false;
   if (pendingMessage_) CallAfter(&CTamblorView::ShowPendingMessage);
 }

@@ -38,13 +38,6 @@ double OhmsFromMantissa(double mantissa, std::int32_t exponent) {
   return std::pow(10.0, static_cast<double>(exponent)) * mantissa;
 }
 
-bool IsWithinLimits(double ohms, ResistorSeries series, const SeriesLimits& limits) {
-  const bool isE24 = series == ResistorSeries::E24;
-  const double low = isE24 ? limits.e24Min : limits.e96Min;
-  const double high = isE24 ? limits.e24Max : limits.e96Max;
-  return low <= ohms && ohms <= high;
-}
-
 namespace {
 
 template <std::size_t N>

@@ -43,8 +43,14 @@ double NormaliseValue(double value, std::int32_t& exponent);
 // Ohms from a mantissa and a decade exponent: pow(10.0, exponent) times the mantissa.
 double OhmsFromMantissa(double mantissa, std::int32_t exponent);
 
-// Whether a value in ohms lies inside the inclusive limits of a series; NaN is outside.
-bool IsWithinLimits(double ohms, ResistorSeries series, const SeriesLimits& limits);
+// Whether a value in ohms lies inside the inclusive limits of a series; NaN is outside. Inline,
+// because the search's scans test it for every record they pass.
+inline bool IsWithinLimits(double ohms, ResistorSeries series, const SeriesLimits& limits) {
+  const bool isE24 = series == ResistorSeries::E24;
+  const double low = isE24 ? limits.e24Min : limits.e96Min;
+  const double high = isE24 ? limits.e24Max : limits.e96Max;
+  return low <= ohms && ohms <= high;
+}
 
 // The index of the series entry strictly within standardValueTolerance of the mantissa.
 std::optional<int> FindStandardValue(ResistorSeries series, double mantissa);
