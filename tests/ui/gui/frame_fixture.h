@@ -8,7 +8,6 @@
 #include <wx/app.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
-#include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/tooltip.h>
 
@@ -24,6 +23,7 @@
 #include "ui/generic_message_dialog.h"
 #include "ui/main_frame.h"
 #include "ui/match_list.h"
+#include "ui/result_field.h"
 #include "ui/tamblor_view.h"
 #include "ui/tooltips.h"
 
@@ -107,8 +107,8 @@ class FrameTest : public ::testing::Test {
   bool RadioOn(ControlId id) { return static_cast<wxRadioButton&>(Control(id)).GetValue(); }
   // What a box or a field shows.
   std::string Text(ControlId id) {
-    const auto* field = dynamic_cast<wxStaticText*>(&Control(id));
-    return (field ? field->GetLabelText() : Box(id).GetValue()).utf8_string();
+    const auto* field = dynamic_cast<ResultField*>(&Control(id));
+    return (field ? field->Value() : Box(id).GetValue()).utf8_string();
   }
   // The fields of a result row, joined by "|".
   std::string Row(const ResultRowFields& row) {
@@ -187,10 +187,10 @@ class FrameTest : public ::testing::Test {
   }
   // Double-clicks a line of the match list.
   void DoubleClickLine(int line) {
-    view().matchList().SetCurrentLine(line);
-    wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, IDC_MATCH_LIST);
-    activated.SetEventObject(&view().matchList());
-    view().matchList().GetEventHandler()->ProcessEvent(activated);
+    CHScrollListBox& list = view().matchList();
+    list.SetCurrentLine(line);
+    wxDataViewEvent activated(wxEVT_DATAVIEW_ITEM_ACTIVATED, &list, list.RowToItem(line));
+    list.ProcessWindowEvent(activated);
     ProcessEvents();
   }
 
