@@ -69,6 +69,13 @@ TEST_F(FrameTest, BandsStandAtTheirPlacesWhenThePictureIsShown) {
       Picture().GetBitmap(), "BackR1Only",
       {Band{19, SwatchYellow, First}, Band{28, SwatchViolet, Digit}, Band{37, SwatchBlack, Digit},
        Band{46, SwatchBrown, Digit}, Band{58, SwatchBrown, Fixed}});
+  // Results cleared for a value out of range: no bands beside the message.
+  Type(IDC_REQUIRED, "25M");
+  wxTEST_DIALOG(Press(WXK_RETURN, Box(IDC_REQUIRED)),
+                StopMessage("Requested value is too high for the set limits.\n"
+                            "Maximum allowed input value = 20M",
+                            "Input Value Error",
+                            [this] { ExpectPicture(Picture().GetBitmap(), "BackEmpty", {}); }));
 
   BandPicture picture(&Picture());
   CalculatorState state;

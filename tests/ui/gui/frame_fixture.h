@@ -6,10 +6,13 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
 #include <wx/testing.h>
 #include <wx/tooltip.h>
+#include <wx/uiaction.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -26,6 +29,10 @@
 #include "ui/result_field.h"
 #include "ui/tamblor_view.h"
 #include "ui/tooltips.h"
+
+inline void PrintTo(const wxColour& colour, std::ostream* out) {
+  *out << colour.GetAsString(wxC2S_CSS_SYNTAX).utf8_string();
+}
 
 namespace tamblor::testing {
 
@@ -50,9 +57,18 @@ inline bool WaitUntil(const std::function<bool()>& done) {
   return done();
 }
 
-// Whether the window manager keeps the window above the others.
-inline bool KeptAbove() {
-  return std::system("xprop -name zadazud _NET_WM_STATE 2>&1 | grep -q STATE_ABOVE") == 0;
+// Lets the window manager, GTK's layout and real input catch up for a tenth of a second.
+inline void Settle() {
+  WaitUntil([rounds = 0]() mutable { return ++rounds > 10; });
+}
+
+// What `window` shows on the screen, read back from the display.
+inline wxImage Grab(const wxWindow& window) {
+  const wxRect area = window.GetScreenRect();
+  wxBitmap picture(area.GetSize(), 24);
+  wxScreenDC screen;
+  wxMemoryDC(picture).Blit(0, 0, area.width, area.height, &screen, area.x, area.y);
+  return picture.ConvertToImage();
 }
 
 // Expects a modal dialog of class Dialog, runs `check` on it while it is open, closes it with OK.
@@ -101,10 +117,11 @@ class FrameTest : public ::testing::Test {
 
   CTamblorView& view() { return frame_->view(); }
   const CalculatorState& state() { return view().state(); }
+  CHScrollListBox& List() { return view().matchList(); }
   wxWindow& Control(int id) { return *frame_->FindWindow(id); }
   wxTextCtrl& Box(ControlId id) { return static_cast<wxTextCtrl&>(Control(id)); }
+  ResultField& Field(ControlId id) { return static_cast<ResultField&>(Control(id)); }
   wxStaticBitmap& Picture() { return static_cast<wxStaticBitmap&>(Control(IDC_BAND_PICTURE)); }
-  bool RadioOn(ControlId id) { return static_cast<wxRadioButton&>(Control(id)).GetValue(); }
   // What a box or a field shows.
   std::string Text(ControlId id) {
     const auto* field = dynamic_cast<ResultField*>(&Control(id));
@@ -114,7 +131,7 @@ class FrameTest : public ::testing::Test {
   std::string Row(const ResultRowFields& row) {
     std::string texts = Text(row.actual);
     for (ControlId field : {row.r1, row.r1Series, row.r2, row.r2Series, row.error, row.connection})
-      texts += "|" + Text(field);
+      texts.append("|").append(Text(field));
     return texts;
   }
   // The backgrounds of the best, lower and higher rows, each from a field of another column.
@@ -125,16 +142,21 @@ class FrameTest : public ::testing::Test {
   }
   Texts ListLines() {
     Texts lines;
-    for (int line = 0; line < view().matchList().Count(); ++line)
-      lines.emplace_back(view().matchList().Line(line));
+    for (int line = 0; line < List().Count(); ++line) lines.emplace_back(List().Line(line));
     return lines;
   }
-  int EnabledE96Controls() {
+  // The series and tolerance chosen ("E24 1%", "E96 0.1%"), and how many of the seven controls
+  // that E96 switches on are enabled.
+  std::pair<std::string, int> SeriesChoice() {
+    const auto on = [this](ControlId id) {
+      return static_cast<wxRadioButton&>(Control(id)).GetValue();
+    };
     int enabled = 0;
     for (int id : {IDC_TOLERANCE_GROUP, IDC_TOLERANCE_1, IDC_TOLERANCE_01, IDC_E96_MIN, IDC_E96_MAX,
                    IDC_E96_MIN_LABEL, IDC_E96_MAX_LABEL})
       enabled += Control(id).IsEnabled();
-    return enabled;
+    return {std::string(on(IDC_SERIES_E24) ? "E24 " : "E96 ") + (on(IDC_TOLERANCE_1) ? "1%" : "0.1%"),
+            enabled};
   }
   // The three switches of the menu, tooltips, band picture and always on top, all on or all off,
   // and the labels of the checked entries in the order of their command numbers.
@@ -149,25 +171,28 @@ class FrameTest : public ::testing::Test {
     EXPECT_EQ(checked, checkedEntries);
     for (const ToolTipEntry& entry : toolTipTable) {
       const wxToolTip* tip = Control(entry.control).GetToolTip();
-      EXPECT_EQ(tip ? tip->GetTip().utf8_string() : "", on ? entry.textUtf8 : "") << entry.control;
+      EXPECT_EQ(tip ? tip->GetTip() : wxString(), on ? wxString::FromUTF8(entry.textUtf8) : wxString())
+          << entry.control;
     }
     EXPECT_EQ(Picture().IsShown(), on);
     EXPECT_EQ(frame_->HasFlag(wxSTAY_ON_TOP), on);
-    EXPECT_TRUE(WaitUntil([on] { return KeptAbove() == on; })) << "window manager's state";
+    const auto keptAbove = [] {
+      return std::system("xprop -name zadazud _NET_WM_STATE 2>&1 | grep -q STATE_ABOVE") == 0;
+    };
+    EXPECT_TRUE(WaitUntil([&] { return keptAbove() == on; })) << "window manager's state";
   }
 
   void Type(ControlId box, std::string text) { Box(box).ChangeValue(wxString::FromUTF8(text)); }
-  // Presses Enter in a box the way GTK delivers the key to wx: to the char hook first.
-  void PressEnter(ControlId box) {
-    wxKeyEvent hook(wxEVT_CHAR_HOOK);
-    hook.m_keyCode = WXK_RETURN;
-    hook.SetEventObject(&Box(box));
-    Box(box).GetEventHandler()->ProcessEvent(hook);
+  // Presses a key on the real keyboard, with the focus in `control`.
+  void Press(int key, wxWindow& control) {
+    control.SetFocus();
     ProcessEvents();
+    wxUIActionSimulator().Char(key);
+    Settle();
   }
   void Calculate(const std::string& required) {
     Type(IDC_REQUIRED, required);
-    PressEnter(IDC_REQUIRED);
+    Press(WXK_RETURN, Box(IDC_REQUIRED));
   }
   // Puts the focus in `box`, then tabs to the next control.
   void TabAwayFrom(ControlId box) {
@@ -185,13 +210,13 @@ class FrameTest : public ::testing::Test {
     Control(id).GetEventHandler()->ProcessEvent(click);
     ProcessEvents();
   }
-  // Double-clicks a line of the match list.
+  // Double-clicks a line of the match list with the real mouse.
   void DoubleClickLine(int line) {
-    CHScrollListBox& list = view().matchList();
-    list.SetCurrentLine(line);
-    wxDataViewEvent activated(wxEVT_DATAVIEW_ITEM_ACTIVATED, &list, list.RowToItem(line));
-    list.ProcessWindowEvent(activated);
-    ProcessEvents();
+    const wxRect row = List().GetItemRect(List().RowToItem(line));
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(List().ClientToScreen(wxPoint(row.x + 4, row.y + row.height / 2)));
+    mouse.MouseDblClick();
+    Settle();
   }
 
   // Chooses a menu entry by its command number or stock id; a checkable one toggles first, as a

@@ -1,9 +1,6 @@
 // The main frame: the first start, the menu commands with their check marks, the settings file
 // at shut-down and at the next start; and the screenshot of the README.
 
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
-
 #include <cstdlib>
 
 #include "tests/ui/gui/frame_fixture.h"
@@ -20,8 +17,7 @@ TEST_F(FrameTest, FirstStartWithoutSettingsFileThenEachMenuCommandTakesEffectAtO
   Open();
   EXPECT_EQ(frame_->GetTitle(), "zadazud");
   ExpectSwitches(true, defaultChecks);
-  EXPECT_TRUE(RadioOn(IDC_SERIES_E24) && RadioOn(IDC_TOLERANCE_1));
-  EXPECT_EQ(EnabledE96Controls(), 0);
+  EXPECT_EQ(SeriesChoice(), std::pair(std::string("E24 1%"), 0));
   EXPECT_EQ((Texts{Text(IDC_E24_MIN), Text(IDC_E24_MAX), Text(IDC_E96_MIN), Text(IDC_E96_MAX)}),
             (Texts{"1R", "10M", "1R", "1M"}));
   EXPECT_EQ(wxWindow::FindFocus(), &Box(IDC_REQUIRED));
@@ -65,8 +61,7 @@ TEST_F(FrameTest, SettingsWrittenAtCloseAreReadBackAtTheNextStart) {
 
   Open();
   ExpectSwitches(false, sixBandChecks);
-  EXPECT_TRUE(RadioOn(IDC_SERIES_E96) && RadioOn(IDC_TOLERANCE_01));
-  EXPECT_EQ(EnabledE96Controls(), 7);
+  EXPECT_EQ(SeriesChoice(), std::pair(std::string("E96 0.1%"), 7));
   EXPECT_EQ((Texts{Text(IDC_E24_MAX), Text(IDC_E96_MIN)}), (Texts{"5M", "51R1"}));
   EXPECT_EQ((std::pair{state().limits.e24Max, state().limits.e96Min}), (std::pair{5e6, 51.1}));
   EXPECT_EQ(state().e24BandCount, 6);
@@ -75,7 +70,7 @@ TEST_F(FrameTest, SettingsWrittenAtCloseAreReadBackAtTheNextStart) {
   Click(IDC_TOLERANCE_1);
   EXPECT_EQ(Text(IDC_E96_MIN), "1R");
   Click(IDC_SERIES_E24);
-  EXPECT_EQ(EnabledE96Controls(), 0);
+  EXPECT_EQ(SeriesChoice(), std::pair(std::string("E24 1%"), 0));
   CloseWindow();
   EXPECT_NE(SettingsFile().find("\nE24ONLY = TRUE\n"), std::string::npos);
 }
@@ -90,12 +85,8 @@ TEST_F(Screenshot, WindowAfterACalculation) {
   Calculate("5k");
   Box(IDC_REQUIRED).SetInsertionPointEnd();
   // Let the window manager and GTK finish drawing before the pixels are read.
-  WaitUntil([rounds = 0]() mutable { return ++rounds > 30; });
-  const wxRect area = frame_->GetScreenRect();
-  wxBitmap picture(area.GetSize(), 24);
-  wxScreenDC screen;
-  wxMemoryDC(picture).Blit(0, 0, area.width, area.height, &screen, area.x, area.y);
-  EXPECT_TRUE(picture.SaveFile(wxString::FromUTF8(target), wxBITMAP_TYPE_PNG));
+  for (int round = 0; round < 3; ++round) Settle();
+  EXPECT_TRUE(Grab(*frame_).SaveFile(wxString::FromUTF8(target), wxBITMAP_TYPE_PNG));
 }
 
 }  // namespace
