@@ -22,14 +22,9 @@ struct Band {
   BandKind kind;
 };
 
-// The main colours of the swatches, 0xRRGGBB, in swatch order.
-constexpr unsigned mainColours[] = {0x434343, 0xB98E62, 0xDA4A54, 0xF29C2A, 0xE7DD55, 0x80BB5F,
-                                    0x4A4CDE, 0xAA4ADE, 0xAFAFAF, 0xE8E8E8, 0xD6BB9F, 0xE0DDDD};
-
 wxImage Image(const char* name) { return wxXmlResource::Get()->LoadBitmap(name).ConvertToImage(); }
 
-// The picture is exactly the background with the bands' swatches copied on, each band starting
-// with its swatch's main colour.
+// The picture is exactly the background with the bands' swatches copied on.
 void ExpectPicture(const wxBitmap& shown, const char* background, const std::vector<Band>& bands) {
   ASSERT_TRUE(shown.IsOk());
   const wxImage picture = shown.ConvertToImage();
@@ -39,9 +34,6 @@ void ExpectPicture(const wxBitmap& shown, const char* background, const std::vec
     const int top = kind == First ? 16 : 17;
     const int height = kind == Digit || kind == SixthTolerance ? 17 : 19;
     expected.Paste(strip.GetSubImage(wxRect(4 * swatch, 0, 4, height)), x, top);
-    const unsigned colour =
-        picture.GetRed(x, top) << 16 | picture.GetGreen(x, top) << 8 | picture.GetBlue(x, top);
-    EXPECT_EQ(colour, mainColours[swatch]) << "band at x " << x;
   }
   const unsigned char* data = picture.GetData();
   const long equalBytes = std::mismatch(data, data + 161 * 41 * 3, expected.GetData()).first - data;

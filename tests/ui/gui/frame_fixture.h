@@ -1,8 +1,8 @@
 #pragma once
 
-// The real main frame, opened in a fresh directory, with ways to use its controls as the user
-// does. The test main has started wx and loaded the resources; wx assertions and modal dialogs
-// that no wxTEST_DIALOG expects fail the running test.
+// The real main frame, opened in a fresh directory, used as the user uses it: real keys and mouse
+// where the toolkit's own handling matters, events sent to the controls elsewhere. The test main
+// has started wx; wx assertions and modal dialogs that no wxTEST_DIALOG expects fail the test.
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,30 +38,23 @@ namespace tamblor::testing {
 using Texts = std::vector<std::string>;
 using Colours = std::vector<wxColour>;
 
-// Handles what is queued: pending events, CallAfter calls, idle processing and delayed deletions.
-inline void ProcessEvents() {
-  for (int round = 0; round < 3; ++round) {
-    wxTheApp->ProcessPendingEvents();
-    wxYield();
-    wxTheApp->ProcessIdle();
-  }
-}
-
 // Handles events until `done` holds or about five seconds have passed; returns `done()`.
 inline bool WaitUntil(const std::function<bool()>& done) {
   for (int round = 0; round < 500 && !done(); ++round) {
-    ProcessEvents();
+    wxTheApp->ProcessPendingEvents();
+    wxYield();
+    wxTheApp->ProcessIdle();
     wxMilliSleep(10);
   }
   return done();
 }
 
-// Lets the window manager, GTK's layout and real input catch up for a tenth of a second.
+// Handles what is queued, and lets real input, GTK's layout and drawing catch up: 0.1 s.
 inline void Settle() {
   WaitUntil([rounds = 0]() mutable { return ++rounds > 10; });
 }
 
-// What `window` shows on the screen, read back from the display.
+// What `window` shows on the screen.
 inline wxImage Grab(const wxWindow& window) {
   const wxRect area = window.GetScreenRect();
   wxBitmap picture(area.GetSize(), 24);
@@ -112,15 +104,13 @@ class FrameTest : public ::testing::Test {
   void CloseWindow(bool withExit = false) {
     withExit ? frame_->ProcessCommand(wxID_EXIT) : frame_->Close();
     frame_ = nullptr;
-    ProcessEvents();
+    Settle();
   }
 
-  CTamblorView& view() { return frame_->view(); }
-  const CalculatorState& state() { return view().state(); }
-  CHScrollListBox& List() { return view().matchList(); }
+  const CalculatorState& state() { return frame_->view().state(); }
+  CHScrollListBox& List() { return frame_->view().matchList(); }
   wxWindow& Control(int id) { return *frame_->FindWindow(id); }
   wxTextCtrl& Box(ControlId id) { return static_cast<wxTextCtrl&>(Control(id)); }
-  ResultField& Field(ControlId id) { return static_cast<ResultField&>(Control(id)); }
   wxStaticBitmap& Picture() { return static_cast<wxStaticBitmap&>(Control(IDC_BAND_PICTURE)); }
   // What a box or a field shows.
   std::string Text(ControlId id) {
@@ -145,17 +135,16 @@ class FrameTest : public ::testing::Test {
     for (int line = 0; line < List().Count(); ++line) lines.emplace_back(List().Line(line));
     return lines;
   }
-  // The series and tolerance chosen ("E24 1%", "E96 0.1%"), and how many of the seven controls
-  // that E96 switches on are enabled.
+  // The series and tolerance chosen, such as "E24 1%", and how many of the seven controls that
+  // E96 switches on are enabled.
   std::pair<std::string, int> SeriesChoice() {
-    const auto on = [this](ControlId id) {
-      return static_cast<wxRadioButton&>(Control(id)).GetValue();
-    };
+    const auto on = [this](int id) { return static_cast<wxRadioButton&>(Control(id)).GetValue(); };
     int enabled = 0;
     for (int id : {IDC_TOLERANCE_GROUP, IDC_TOLERANCE_1, IDC_TOLERANCE_01, IDC_E96_MIN, IDC_E96_MAX,
                    IDC_E96_MIN_LABEL, IDC_E96_MAX_LABEL})
       enabled += Control(id).IsEnabled();
-    return {std::string(on(IDC_SERIES_E24) ? "E24 " : "E96 ") + (on(IDC_TOLERANCE_1) ? "1%" : "0.1%"),
+    return {std::string(on(IDC_SERIES_E24) ? "E24 " : "E96 ")
+                .append(on(IDC_TOLERANCE_1) ? "1%" : "0.1%"),
             enabled};
   }
   // The three switches of the menu, tooltips, band picture and always on top, all on or all off,
@@ -171,35 +160,27 @@ class FrameTest : public ::testing::Test {
     EXPECT_EQ(checked, checkedEntries);
     for (const ToolTipEntry& entry : toolTipTable) {
       const wxToolTip* tip = Control(entry.control).GetToolTip();
-      EXPECT_EQ(tip ? tip->GetTip() : wxString(), on ? wxString::FromUTF8(entry.textUtf8) : wxString())
+      EXPECT_EQ(tip ? tip->GetTip() : "", on ? wxString::FromUTF8(entry.textUtf8) : "")
           << entry.control;
     }
     EXPECT_EQ(Picture().IsShown(), on);
     EXPECT_EQ(frame_->HasFlag(wxSTAY_ON_TOP), on);
-    const auto keptAbove = [] {
-      return std::system("xprop -name zadazud _NET_WM_STATE 2>&1 | grep -q STATE_ABOVE") == 0;
-    };
-    EXPECT_TRUE(WaitUntil([&] { return keptAbove() == on; })) << "window manager's state";
+    EXPECT_TRUE(WaitUntil([on] {
+      return (std::system("xprop -name zadazud _NET_WM_STATE | grep -q STATE_ABOVE") == 0) == on;
+    })) << "window manager's state";
   }
 
   void Type(ControlId box, std::string text) { Box(box).ChangeValue(wxString::FromUTF8(text)); }
-  // Presses a key on the real keyboard, with the focus in `control`.
+  // Presses a key on the keyboard with the focus in `control`.
   void Press(int key, wxWindow& control) {
     control.SetFocus();
-    ProcessEvents();
+    Settle();
     wxUIActionSimulator().Char(key);
     Settle();
   }
   void Calculate(const std::string& required) {
     Type(IDC_REQUIRED, required);
     Press(WXK_RETURN, Box(IDC_REQUIRED));
-  }
-  // Puts the focus in `box`, then tabs to the next control.
-  void TabAwayFrom(ControlId box) {
-    Box(box).SetFocus();
-    ProcessEvents();
-    Box(box).Navigate();
-    ProcessEvents();
   }
   // Clicks a push button or a radio button.
   void Click(ControlId id) {
@@ -208,27 +189,13 @@ class FrameTest : public ::testing::Test {
     wxCommandEvent click(radio ? wxEVT_RADIOBUTTON : wxEVT_BUTTON, id);
     click.SetEventObject(&Control(id));
     Control(id).GetEventHandler()->ProcessEvent(click);
-    ProcessEvents();
-  }
-  // Double-clicks a line of the match list with the real mouse.
-  void DoubleClickLine(int line) {
-    const wxRect row = List().GetItemRect(List().RowToItem(line));
-    wxUIActionSimulator mouse;
-    mouse.MouseMove(List().ClientToScreen(wxPoint(row.x + 4, row.y + row.height / 2)));
-    mouse.MouseDblClick();
     Settle();
   }
-
   // Chooses a menu entry by its command number or stock id; a checkable one toggles first, as a
   // click does.
   void Choose(int command) {
     frame_->ProcessCommand(command > menuIdOffset ? command - menuIdOffset : command);
-    ProcessEvents();
-  }
-  static std::string SettingsFile() {
-    std::stringstream text;
-    text << std::ifstream("Tamblor.dat").rdbuf();
-    return text.str();
+    Settle();
   }
 
   const wxColour light{225, 225, 225}, grey{200, 200, 200}, alert{255, 100, 100};

@@ -2,6 +2,7 @@
 // at shut-down and at the next start; and the screenshot of the README.
 
 #include <cstdlib>
+#include <iterator>
 
 #include "tests/ui/gui/frame_fixture.h"
 #include "ui/dialogs.h"
@@ -51,13 +52,15 @@ TEST_F(FrameTest, FirstStartWithoutSettingsFileThenEachMenuCommandTakesEffectAtO
 TEST_F(FrameTest, SettingsWrittenAtCloseAreReadBackAtTheNextStart) {
   Open();
   Type(IDC_E24_MAX, "5M");
-  TabAwayFrom(IDC_E24_MAX);
+  Press(WXK_TAB, Box(IDC_E24_MAX));
   Click(IDC_SERIES_E96);
   Click(IDC_TOLERANCE_01);
   for (int command :
        {ID_E24_6_BANDS, ID_E96_6_BANDS, ID_TOOLTIPS, ID_BAND_PICTURE, ID_ALWAYS_ON_TOP})
     Choose(command);
   CloseWindow(true);
+  // A longer text, as an older version or an editor may leave, shows as much as the box holds.
+  std::ofstream("Tamblor.dat", std::ios::app) << "E24SZN = 1R000000000\n";
 
   Open();
   ExpectSwitches(false, sixBandChecks);
@@ -65,6 +68,14 @@ TEST_F(FrameTest, SettingsWrittenAtCloseAreReadBackAtTheNextStart) {
   EXPECT_EQ((Texts{Text(IDC_E24_MAX), Text(IDC_E96_MIN)}), (Texts{"5M", "51R1"}));
   EXPECT_EQ((std::pair{state().limits.e24Max, state().limits.e96Min}), (std::pair{5e6, 51.1}));
   EXPECT_EQ(state().e24BandCount, 6);
+  EXPECT_EQ(Text(IDC_E24_MIN), "1R00000");
+  // Every box holds what the checks read, 7 characters.
+  for (ControlId box : {IDC_E24_MIN, IDC_E24_MAX, IDC_E96_MIN, IDC_E96_MAX, IDC_REQUIRED}) {
+    Type(box, "1234567");
+    Box(box).AppendText("8");
+    EXPECT_EQ(Text(box), "1234567") << box;
+    Type(box, "1R");
+  }
 
   // Back to 1 % and E24, and closed with the close box.
   Click(IDC_TOLERANCE_1);
@@ -72,7 +83,9 @@ TEST_F(FrameTest, SettingsWrittenAtCloseAreReadBackAtTheNextStart) {
   Click(IDC_SERIES_E24);
   EXPECT_EQ(SeriesChoice(), std::pair(std::string("E24 1%"), 0));
   CloseWindow();
-  EXPECT_NE(SettingsFile().find("\nE24ONLY = TRUE\n"), std::string::npos);
+  std::ifstream file("Tamblor.dat");
+  EXPECT_NE(std::string(std::istreambuf_iterator<char>(file), {}).find("\nE24ONLY = TRUE\n"),
+            std::string::npos);
 }
 
 // Not a check: with TAMBLOR_SCREENSHOT set to an absolute file name, writes there a PNG of the
