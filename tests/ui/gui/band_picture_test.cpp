@@ -47,9 +47,6 @@ TEST_F(FrameTest, BandsStandAtTheirPlacesWhenThePictureIsShown) {
   Open();
   Choose(ID_BAND_PICTURE);
   Calculate("4k7");
-  EXPECT_EQ(Row(BEST_ROW), "4k7|4k7|E24||||");
-  EXPECT_EQ(Row(LOWER_ROW) + Row(HIGHER_ROW), "||||||||||||");
-  EXPECT_TRUE(ListLines().empty());
   // Hidden, the picture drew nothing: the control still holds the empty frames of the start.
   ExpectPicture(Picture().GetBitmap(), "BackEmpty", {});
   Choose(ID_BAND_PICTURE);
@@ -61,9 +58,10 @@ TEST_F(FrameTest, BandsStandAtTheirPlacesWhenThePictureIsShown) {
       Picture().GetBitmap(), "BackR1Only",
       {Band{19, SwatchYellow, First}, Band{28, SwatchViolet, Digit}, Band{37, SwatchBlack, Digit},
        Band{46, SwatchBrown, Digit}, Band{58, SwatchBrown, Fixed}});
-  // Results cleared for a value out of range: no bands beside the message.
+  // Enter on the Calculate button calculates once, not once more as the button's own key: one
+  // box. The results cleared for a value out of range leave no bands beside the message.
   Type(IDC_REQUIRED, "25M");
-  wxTEST_DIALOG(Press(WXK_RETURN, Box(IDC_REQUIRED)),
+  wxTEST_DIALOG(Press(WXK_RETURN, Control(IDC_CALCULATE)),
                 StopMessage("Requested value is too high for the set limits.\n"
                             "Maximum allowed input value = 20M",
                             "Input Value Error",

@@ -27,15 +27,13 @@ TEST_F(FrameTest, FirstStartWithoutSettingsFileThenEachMenuCommandTakesEffectAtO
   EXPECT_TRUE(ListLines().empty());
 
   // A band count recalculates, even when chosen again: the text not yet calculated shows.
-  Type(IDC_REQUIRED, "4k7");
-  Choose(ID_E24_6_BANDS);
-  EXPECT_EQ(Text(IDC_BEST_ACTUAL), "4k7");
-  Type(IDC_REQUIRED, "289");
-  Choose(ID_E24_6_BANDS);
-  EXPECT_EQ(Text(IDC_BEST_ACTUAL), "288R934");
-  Type(IDC_REQUIRED, "5k");
-  Choose(ID_E96_6_BANDS);
-  EXPECT_EQ(Text(IDC_BEST_ACTUAL), "5k");
+  for (const auto& [required, command, best] :
+       {std::tuple{"4k7", ID_E24_6_BANDS, "4k7"}, std::tuple{"289", ID_E24_6_BANDS, "288R934"},
+        std::tuple{"5k", ID_E96_6_BANDS, "5k"}}) {
+    Type(IDC_REQUIRED, required);
+    Choose(command);
+    EXPECT_EQ(Text(IDC_BEST_ACTUAL), best);
+  }
   EXPECT_EQ((std::pair{state().e24BandCount, state().e96BandCount}), (std::pair{6, 6}));
   for (int command : {ID_TOOLTIPS, ID_BAND_PICTURE, ID_ALWAYS_ON_TOP}) Choose(command);
   ExpectSwitches(false, sixBandChecks);
