@@ -50,10 +50,7 @@ ResultField::ResultField(wxWindow* parent, wxWindowID id, const wxPoint& pos, co
   PlaceLabel();
 }
 
-void ResultField::SetValue(const wxString& text) {
-  if (text == label_->GetLabelText()) return;
-  label_->SetLabelText(text);
-}
+void ResultField::SetValue(const wxString& text) { label_->SetLabelText(text); }
 
 void ResultField::SetAccessibleName(const wxString& name) {
 #ifdef __WXGTK__

@@ -22,7 +22,6 @@ class ResultField : public wxWindow {
   void SetAccessibleName(const wxString& name);
 
   bool SetFont(const wxFont& font) override;
-  FieldEdge Edge() const { return edge_; }
   // Pixels the edge takes on each side.
   int EdgeWidth() const { return edge_ == FieldEdge::Sunken ? 2 : 1; }
 

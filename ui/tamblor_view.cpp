@@ -13,8 +13,8 @@
 #include "ui/generic_message_dialog.h"
 #include "ui/main_frame.h"
 #include "ui/match_list.h"
-#include "ui/result_field.h"
 #include "ui/resources.h"
+#include "ui/result_field.h"
 #include "ui/tooltips.h"
 
 namespace tamblor {

@@ -11,11 +11,6 @@ namespace {
 TEST_F(FrameTest, ALimitRejectedOnTabbingAwayIsReportedOnceAndGetsTheFocusBack) {
   Open();
   Click(IDC_SERIES_E96);
-  const auto limitTexts = [this] {
-    return std::tuple(state().e24MinText, state().e24MaxText, state().e96MinText1,
-                      state().e96MaxText1);
-  };
-  const auto before = limitTexts();
   // Each box is followed in the tab order by a box that holds a wrong text too.
   for (const auto& [box, text, message, title] :
        {std::tuple{IDC_E24_MIN, "0R5", "E24 minimum value is 1 ohm", "Limits Error"},
@@ -33,7 +28,6 @@ TEST_F(FrameTest, ALimitRejectedOnTabbingAwayIsReportedOnceAndGetsTheFocusBack) 
     };
     wxTEST_DIALOG(Press(WXK_TAB, Box(box)), StopMessage(message, title, nextLosesTheFocus));
     EXPECT_EQ(wxWindow::FindFocus(), &Box(box));
-    EXPECT_EQ(limitTexts(), before);
     Type(box, "1R");
   }
   // A box left for the Calculate button is checked by Calculate too: the check waiting for its
@@ -98,7 +92,7 @@ TEST_F(FrameTest, Required289FillsTheBorderedRowsAndRowsFurtherOffThanTheToleran
 
 TEST_F(FrameTest, Required5kListsItsExactPairsAtTheTabStopsAndADoubleClickTakesOne) {
   Open();
-  Calculate("4k7");
+  Calculate("5k");
   Calculate("5k");
   // Their texts, line for line and field for field, are what the screen reader's test reads.
   CHScrollListBox& list = List();
