@@ -25,7 +25,6 @@ inline constexpr std::int32_t matchEntryCapacity = 128;
 struct CalculatorState {
   bool E24ONLY = true;
   bool USE_1PC = true;
-  bool largeFonts = false;
   bool bandsShown = false;
   bool initialised = false;  // gates the automatic recalculations and the Enter key
   int e24BandCount = 4;

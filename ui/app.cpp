@@ -12,11 +12,13 @@ bool CTamblorApp::OnInit() {
   auto* frame = new CMainFrame;
   SetTopWindow(frame);
   frame->Show();
-  // A session that ends, or a polite kill, closes the window like its close box, so the form
-  // still saves the settings.
+  // A session that ends, a polite kill, Ctrl+C in the terminal or the terminal closing: each
+  // closes the window like its close box, so the form still saves the settings.
   Bind(wxEVT_END_SESSION, [this](wxCloseEvent&) { CloseMainFrame(); });
-  SetSignalHandler(SIGTERM,
-                   [](int) { static_cast<CTamblorApp*>(GetInstance())->CloseMainFrame(); });
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    SetSignalHandler(signal,
+                     [](int) { static_cast<CTamblorApp*>(GetInstance())->CloseMainFrame(); });
+  }
   return true;
 }
 

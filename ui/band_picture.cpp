@@ -1,6 +1,7 @@
 #include "ui/band_picture.h"
 
 #include <wx/dcmemory.h>
+#include <wx/image.h>
 #include <wx/xrc/xmlres.h>
 
 #include "values/band_code.h"
@@ -64,6 +65,16 @@ void DrawBands(wxDC& canvas, const BandSequence& bands, const ResistorPlaces& pl
   }
 }
 
+// On a screen of two or more device pixels to the pixel, every picture pixel becomes a square of
+// them: a smooth scaling would blur the four-pixel bands into their neighbours.
+wxBitmap ForScreen(const wxBitmap& picture, double scale) {
+  const int factor = static_cast<int>(scale);
+  if (factor < 2) return picture;
+  const wxImage image = picture.ConvertToImage().Scale(
+      picture.GetWidth() * factor, picture.GetHeight() * factor, wxIMAGE_QUALITY_NEAREST);
+  return wxBitmap(image, -1, factor);
+}
+
 }  // namespace
 
 BandPicture::BandPicture(wxStaticBitmap* control)
@@ -97,7 +108,7 @@ void BandPicture::Redraw(const CalculatorState& state) {
                 paletteShort_);
   }
   // The control holds the finished picture and repaints it by itself when uncovered.
-  control_->SetBitmap(canvas_);
+  control_->SetBitmap(ForScreen(canvas_, control_->GetContentScaleFactor()));
   control_->Update();
 }
 

@@ -2,7 +2,7 @@
 
 namespace tamblor {
 
-// Command numbers of menu 128 that have no stock id; Exit and About use wxID_EXIT and wxID_ABOUT.
+// Command numbers of the menu that have no stock id; Exit and About use wxID_EXIT and wxID_ABOUT.
 enum CommandId : int {
   ID_EXPLAIN = 32773,
   ID_TOOLTIPS = 32775,

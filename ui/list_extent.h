@@ -52,7 +52,6 @@ class ListExtent {
   const std::vector<int>& ItemWidths() const { return itemWidths_; }
   // The horizontal extent in pixels: the widest line, 0 when there is none.
   int MaxWidth() const { return maxWidth_; }
-  int TabCount() const { return static_cast<int>(tabStops_.size()); }
   const std::vector<int>& TabStops() const { return tabStops_; }
 
   // Widths in pixels of the columns that show the lines' fields side by side, one column per

@@ -23,9 +23,6 @@ CMainFrame::CMainFrame(InitialUpdate when) : wxFrame(nullptr, wxID_ANY, "zadazud
   view_ = new CTamblorView(*this);
   // The whole form stays visible: the window can't be made smaller than it.
   SetMinClientSize(view_->FormSize());
-
-  largeFonts_ = GetDPI().x > 96;
-  menu_ = MenuState{};
   BindMenu();
   if (when == InitialUpdate::WithFrame) view_->OnInitialUpdate();
 }

@@ -36,7 +36,6 @@ class CMainFrame : public wxFrame {
   ~CMainFrame() override;
 
   MenuState& menuState() { return menu_; }
-  bool largeFonts() const { return largeFonts_; }
   CTamblorView& view() { return *view_; }
 
   // The form's requests; any other code does nothing.
@@ -55,7 +54,6 @@ class CMainFrame : public wxFrame {
   void BindMenu();
 
   MenuState menu_;
-  bool largeFonts_ = false;  // the screen has more than 96 pixels per inch horizontally
   CTamblorView* view_ = nullptr;
 };
 

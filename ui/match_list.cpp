@@ -9,18 +9,17 @@ namespace {
 
 // A list box's stops before it is given any.
 constexpr int defaultTabStopDialogUnits = 32;
-// A report-mode cell leaves this much of its width free around the text, pixels.
+// A native list cell leaves this much of its width free around the text, pixels.
 constexpr int cellPadding = 8;
 
 wxString FromUtf8(std::string_view text) { return wxString::FromUTF8(text.data(), text.size()); }
 
 }  // namespace
 
-CHScrollListBox::CHScrollListBox(wxWindow* parent, wxWindowID id, const wxPoint& pos,
-                                 const wxSize& size)
-    : wxListCtrl(parent, id, pos, size, wxLC_REPORT | wxLC_NO_HEADER | wxLC_SINGLE_SEL),
+CHScrollListBox::CHScrollListBox(wxWindow* parent, wxWindowID id)
+    : wxDataViewListCtrl(parent, id, wxDefaultPosition, wxDefaultSize,
+                         wxDV_SINGLE | wxDV_NO_HEADER),
       extent_([this](std::string_view text) { return GetTextExtent(FromUtf8(text)).x; }) {
-  AppendColumn(wxString());
   SetTabStops(defaultTabStopDialogUnits);
 }
 
@@ -32,19 +31,17 @@ void CHScrollListBox::SetTabStops(int stopDialogUnits) {
 
 int CHScrollListBox::Count() const { return GetItemCount(); }
 
-int CHScrollListBox::CurrentLine() const {
-  return static_cast<int>(GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
-}
+int CHScrollListBox::CurrentLine() const { return GetSelectedRow(); }
 
 void CHScrollListBox::SetCurrentLine(int line) {
   if (line < 0 || line >= Count()) {
-    const int current = CurrentLine();
-    if (current >= 0) SetItemState(current, 0, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+    UnselectAll();
     return;
   }
-  const long states = wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED;
-  SetItemState(line, states, states);
-  EnsureVisible(line);
+  const wxDataViewItem item = RowToItem(line);
+  Select(item);
+  SetCurrentItem(item);
+  EnsureVisible(item);
 }
 
 std::string_view CHScrollListBox::Line(int line) const {
@@ -56,32 +53,44 @@ void CHScrollListBox::AddLine(std::string_view line) { InsertLine(Count(), line)
 
 void CHScrollListBox::InsertLine(int line, std::string_view text) {
   if (line < 0 || line > Count()) return;
-  const long index = InsertItem(line, wxString());
-  if (index < 0) return;
-  lines_.insert(lines_.begin() + index, std::string(text));
-  extent_.OnAddString(static_cast<int>(index), text);
-  ApplyColumns();
-  ShowFields(index, text);
+  lines_.insert(lines_.begin() + line, std::string(text));
+  extent_.OnAddString(line, text);
+  if (!ApplyColumns()) wxDataViewListCtrl::InsertItem(line, Cells(text));
 }
 
 void CHScrollListBox::DeleteLine(int line) {
-  if (line < 0 || line >= Count() || !DeleteItem(line)) return;
+  if (line < 0 || line >= Count()) return;
+  DeleteItem(line);
   lines_.erase(lines_.begin() + line);
   extent_.OnDeleteString(line, Count());
   ApplyColumns();
 }
 
-void CHScrollListBox::ApplyColumns() {
+bool CHScrollListBox::ApplyColumns() {
   const std::vector<int> widths = extent_.ColumnWidths(cellPadding);
-  const int columns = static_cast<int>(widths.size());
-  while (GetColumnCount() < columns) AppendColumn(wxString());
-  while (GetColumnCount() > columns) DeleteColumn(GetColumnCount() - 1);
-  for (int column = 0; column < columns; ++column) SetColumnWidth(column, widths[column]);
+  const bool rebuild = GetColumnCount() != widths.size();
+  if (rebuild) {
+    DeleteAllItems();
+    ClearColumns();
+    for (const int width : widths) {
+      AppendTextColumn(wxString(), wxDATAVIEW_CELL_INERT, width, wxALIGN_LEFT, 0)
+          ->GetRenderer()
+          ->DisableEllipsize();
+    }
+    for (const std::string& line : lines_) AppendItem(Cells(line));
+    return true;
+  }
+  for (unsigned column = 0; column < widths.size(); ++column) {
+    GetColumn(column)->SetWidth(widths[column]);
+  }
+  return false;
 }
 
-void CHScrollListBox::ShowFields(long index, std::string_view text) {
-  int column = 0;
-  for (const std::string_view field : TabFields(text)) SetItem(index, column++, FromUtf8(field));
+wxVector<wxVariant> CHScrollListBox::Cells(std::string_view line) const {
+  wxVector<wxVariant> cells(GetColumnCount(), wxVariant(wxString()));
+  std::size_t column = 0;
+  for (const std::string_view field : TabFields(line)) cells[column++] = FromUtf8(field);
+  return cells;
 }
 
 }  // namespace tamblor

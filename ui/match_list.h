@@ -1,6 +1,6 @@
 #pragma once
 
-#include <wx/listctrl.h>
+#include <wx/dataview.h>
 
 #include <string>
 #include <string_view>
@@ -10,12 +10,13 @@
 
 namespace tamblor {
 
-// The list of further matches: tab-separated lines shown with their fields at tab stops of
-// 40 dialog units of its font, and a horizontal scroll bar reaching the end of the widest line.
-// Double-click and Enter on a line emit wxEVT_LIST_ITEM_ACTIVATED.
-class CHScrollListBox : public wxListCtrl {
+// The list of further matches: tab-separated lines shown with their fields in columns at tab
+// stops of 40 dialog units of its font, and a horizontal scroll bar reaching the end of the
+// widest line. A native list, so screen readers read its lines. A double-click on a line emits
+// wxEVT_DATAVIEW_ITEM_ACTIVATED; the arrow keys move the current line.
+class CHScrollListBox : public wxDataViewListCtrl {
  public:
-  CHScrollListBox(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size);
+  CHScrollListBox(wxWindow* parent, wxWindowID id);
 
   // Sets the stops in dialog units of the list's current font and measures every line again.
   void SetTabStops(int stopDialogUnits);
@@ -33,8 +34,9 @@ class CHScrollListBox : public wxListCtrl {
 
  private:
   // Columns at the tab stops, one per field, wide enough for every field and the widest line.
-  void ApplyColumns();
-  void ShowFields(long index, std::string_view text);
+  // A change in the number of columns shows every line again; true when it did.
+  bool ApplyColumns();
+  wxVector<wxVariant> Cells(std::string_view line) const;
 
   std::vector<std::string> lines_;  // UTF-8, in line order
   ListExtent extent_;

@@ -2,7 +2,6 @@
 
 #include <wx/radiobut.h>
 #include <wx/statbmp.h>
-#include <wx/stattext.h>
 #include <wx/xrc/xmlres.h>
 
 #include <algorithm>
@@ -16,12 +15,14 @@
 #include "ui/main_frame.h"
 #include "ui/match_list.h"
 #include "ui/resources.h"
+#include "ui/result_field.h"
 #include "ui/tooltips.h"
 
 namespace tamblor {
 namespace {
 
 constexpr std::array limitBoxes{IDC_E24_MIN, IDC_E24_MAX, IDC_E96_MIN, IDC_E96_MAX};
+constexpr std::array textBoxes{IDC_E24_MIN, IDC_E24_MAX, IDC_E96_MIN, IDC_E96_MAX, IDC_REQUIRED};
 
 // The result fields in the order they take the result font; the match list follows them.
 constexpr std::array resultFontOrder{
@@ -59,7 +60,8 @@ CTamblorView::CTamblorView(CMainFrame& frame) : frame_(frame) {
     size.IncTo(radio->GetBestSize());
     radio->SetSize(size);
   }
-  matchList_ = new CHScrollListBox(this, IDC_MATCH_LIST, wxDefaultPosition, wxDefaultSize);
+  for (ControlId box : textBoxes) Box(box).SetMaxLength(boxTextLength);
+  matchList_ = new CHScrollListBox(this, IDC_MATCH_LIST);
   resources.AttachUnknownControl("IDC_MATCH_LIST", matchList_, this);
   matchListTop_ = ConvertDialogToPixels(wxPoint(0, matchListTopDialogUnits)).y;
 
@@ -74,12 +76,8 @@ CTamblorView::CTamblorView(CMainFrame& frame) : frame_(frame) {
   Bind(
       wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnTolerance01(); }, IDC_TOLERANCE_01);
   Bind(
-      wxEVT_LIST_ITEM_ACTIVATED,
-      [this](wxListEvent&) {
-        OnMatchListDoubleClick(state_, *this);
-        RefreshRowColours();
-      },
-      IDC_MATCH_LIST);
+      wxEVT_DATAVIEW_ITEM_ACTIVATED,
+      [this](wxDataViewEvent&) { OnMatchListDoubleClick(state_, *this); }, IDC_MATCH_LIST);
   Bind(wxEVT_CHAR_HOOK, &CTamblorView::OnCharHook, this);
   Bind(wxEVT_SIZE, &CTamblorView::OnSize, this);
   for (ControlId box : limitBoxes) {
@@ -97,7 +95,6 @@ CTamblorView::~CTamblorView() {
 
 void CTamblorView::OnInitialUpdate() {
   EnableToolTips(false);
-  state_.largeFonts = GetDPI().x > 96;
 
   resultFont_ = wxFont(wxFontInfo(resultFontPoints).Family(wxFONTFAMILY_TELETYPE));
   for (ControlId field : resultFontOrder) {
@@ -133,10 +130,10 @@ void CTamblorView::OnInitialUpdate() {
       ->SetValue(true);
   state_.USE_1PC ? OnTolerance1() : OnTolerance01();
 
-  Box(IDC_E24_MIN).ChangeValue(FromUtf8(state_.e24MinText.view()));
-  Box(IDC_E24_MAX).ChangeValue(FromUtf8(state_.e24MaxText.view()));
-  Box(IDC_E96_MIN).ChangeValue(FromUtf8(state_.e96MinText().view()));
-  Box(IDC_E96_MAX).ChangeValue(FromUtf8(state_.e96MaxText().view()));
+  ShowBoxText(IDC_E24_MIN, state_.e24MinText.view());
+  ShowBoxText(IDC_E24_MAX, state_.e24MaxText.view());
+  ShowBoxText(IDC_E96_MIN, state_.e96MinText().view());
+  ShowBoxText(IDC_E96_MAX, state_.e96MaxText().view());
 
   frame_.SetClientSize(formSize_);
   frame_.Layout();
@@ -178,7 +175,7 @@ std::string_view CTamblorView::BoxText(ControlId box) {
 }
 
 void CTamblorView::SetFieldText(ControlId field, std::string_view text) {
-  static_cast<wxStaticText*>(FindWindow(field))->SetLabelText(FromUtf8(text));
+  static_cast<ResultField*>(FindWindow(field))->SetValue(FromUtf8(text));
 }
 
 int CTamblorView::MatchListCount() { return matchList_->Count(); }
@@ -190,21 +187,19 @@ void CTamblorView::MatchListAdd(std::string_view line) { matchList_->AddLine(lin
 void CTamblorView::MatchListDelete(int line) { matchList_->DeleteLine(line); }
 
 void CTamblorView::SetFocusTo(ControlId control) {
-  if (deferMessages_ && pendingMessage_) {
-    pendingMessage_->focus = control;
-    return;
-  }
-  MoveFocusBack(control);
+  // The box that loses the focus to the one at fault is not being left by the user: checking it
+  // here would let two wrong boxes take the focus from each other for ever.
+  refocusing_ = true;
+  FindWindow(control)->SetFocus();
+  refocusing_ = false;
 }
 
 void CTamblorView::ShowStopMessage(std::string_view text, std::string_view title) {
-  if (deferMessages_) {
-    pendingMessage_ = PendingMessage{std::string(text), std::string(title), std::nullopt};
-    return;
-  }
   // One failed check, one box: a check set off while a box is open (its box losing the focus
   // to the message, say) reports nothing more.
   if (messageOpen_) return;
+  // Results cleared before the message leave no bands drawn beside it.
+  RepaintBands();
   messageOpen_ = true;
   wxGenericMessageDialog box(this, FromUtf8(text), FromUtf8(title), wxOK | wxICON_STOP);
   box.ShowModal();
@@ -254,6 +249,8 @@ void CTamblorView::RefreshRowColours() {
 
 void CTamblorView::Calculate() {
   OnCalculate(state_, *this);
+  // A calculation that cleared the results and drew no band leaves the picture empty.
+  RepaintBands();
   RefreshRowColours();
 }
 
@@ -270,15 +267,15 @@ void CTamblorView::OnSeriesE96() {
 }
 
 void CTamblorView::OnTolerance1() {
-  Box(IDC_E96_MIN).ChangeValue(FromUtf8(state_.e96MinText1.view()));
-  Box(IDC_E96_MAX).ChangeValue(FromUtf8(state_.e96MaxText1.view()));
+  ShowBoxText(IDC_E96_MIN, state_.e96MinText1.view());
+  ShowBoxText(IDC_E96_MAX, state_.e96MaxText1.view());
   state_.USE_1PC = true;
   if (state_.initialised) Calculate();
 }
 
 void CTamblorView::OnTolerance01() {
-  Box(IDC_E96_MIN).ChangeValue(FromUtf8(state_.e96MinText2.view()));
-  Box(IDC_E96_MAX).ChangeValue(FromUtf8(state_.e96MaxText2.view()));
+  ShowBoxText(IDC_E96_MIN, state_.e96MinText2.view());
+  ShowBoxText(IDC_E96_MAX, state_.e96MaxText2.view());
   state_.USE_1PC = false;
   if (state_.initialised) Calculate();
 }
@@ -294,33 +291,28 @@ void CTamblorView::OnSize(wxSizeEvent& event) {
 
 void CTamblorView::OnCharHook(wxKeyEvent& event) {
   const int key = event.GetKeyCode();
-  if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && state_.initialised) Calculate();
+  if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && state_.initialised) {
+    // Taken here, so that the focused control (the Calculate button, say) does not act on it too.
+    Calculate();
+    return;
+  }
   event.Skip();
 }
 
 void CTamblorView::OnLimitBoxKillFocus(wxFocusEvent& event) {
   event.Skip();
-  // The focus going to the form's own message box is not the user leaving a box.
-  if (messageOpen_ || pendingMessage_ || refocusing_) return;
-  deferMessages_ = true;
-  tamblor::OnLimitBoxKillFocus(state_, *this, static_cast<ControlId>(event.GetId()));
-  deferMessages_ = false;
-  if (pendingMessage_) CallAfter(&CTamblorView::ShowPendingMessage);
+  // The focus going to the form's own message box, or back to a box at fault, is not the user
+  // leaving a box.
+  if (messageOpen_ || refocusing_) return;
+  // wx allows neither a modal box nor a focus change while the focus moves: the check waits for
+  // the next turn of the event loop.
+  const auto box = static_cast<ControlId>(event.GetId());
+  CallAfter([this, box] { tamblor::OnLimitBoxKillFocus(state_, *this, box); });
 }
 
-void CTamblorView::ShowPendingMessage() {
-  const PendingMessage message = std::move(*pendingMessage_);
-  pendingMessage_.reset();
-  ShowStopMessage(message.text, message.title);
-  if (message.focus) MoveFocusBack(*message.focus);
-}
-
-void CTamblorView::MoveFocusBack(ControlId control) {
-  // The box that loses the focus to the one at fault is not being left by the user: checking it
-  // here would let two wrong boxes take the focus from each other for ever.
-  refocusing_ = true;
-  FindWindow(control)->SetFocus();
-  refocusing_ = false;
+void CTamblorView::ShowBoxText(ControlId box, std::string_view text) {
+  // A longer text, from an older settings file, always counted by its first characters only.
+  Box(box).ChangeValue(FromUtf8(text).Left(boxTextLength));
 }
 
 void CTamblorView::SaveSettingsNow() {

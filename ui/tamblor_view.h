@@ -27,7 +27,7 @@ enum ApplySetting : int {
   ApplyRecalculate = 5,
 };
 
-// The calculator form (template 101) filling the frame. It owns the calculator's state and lends
+// The calculator form filling the frame. It owns the calculator's state and lends
 // its real controls to the engine's commands through FormControls.
 class CTamblorView : public wxPanel, public FormControls {
  public:
@@ -58,13 +58,9 @@ class CTamblorView : public wxPanel, public FormControls {
   void RepaintBands() override;
 
  private:
-  struct PendingMessage {
-    std::string text;
-    std::string title;
-    std::optional<ControlId> focus;
-  };
-
   wxTextCtrl& Box(ControlId box) const;
+  // Shows a stored text in a box, as much of it as the box holds and the checks read.
+  void ShowBoxText(ControlId box, std::string_view text);
   void EnableToolTips(bool on);
   void ShowBands(bool on);
   void RefreshRowColours();
@@ -77,8 +73,6 @@ class CTamblorView : public wxPanel, public FormControls {
   void OnSize(wxSizeEvent& event);
   void OnCharHook(wxKeyEvent& event);
   void OnLimitBoxKillFocus(wxFocusEvent& event);
-  void ShowPendingMessage();
-  void MoveFocusBack(ControlId control);
   void SaveSettingsNow();
 
   CMainFrame& frame_;
@@ -93,12 +87,8 @@ class CTamblorView : public wxPanel, public FormControls {
   CHScrollListBox* matchList_ = nullptr;
   std::optional<BandPicture> picture_;
   std::string boxText_;
-  // A limit box's check runs while the box loses the focus, where wx allows neither a modal box
-  // nor a focus change: its message waits here for the next turn of the event loop.
-  std::optional<PendingMessage> pendingMessage_;
-  bool deferMessages_ = false;
-  bool messageOpen_ = false;
-  bool refocusing_ = false;
+  bool messageOpen_ = false;  // one of the form's message boxes is open
+  bool refocusing_ = false;   // the focus is going back to a box at fault
 };
 
 }  // namespace tamblor

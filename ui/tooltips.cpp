@@ -1,7 +1,5 @@
 #include "ui/tooltips.h"
 
-#include <algorithm>
-
 namespace tamblor {
 
 // UTF-8 bytes, turned into wx strings only through FromUTF8: a narrow literal taken as the
@@ -22,12 +20,5 @@ const std::array<ToolTipEntry, 14> toolTipTable{{
     {IDC_E96_MIN, "设置E96系列的最低值，常用1R为1％，51R1为0.1％"},
     {IDC_E96_MAX, "设置E96系列的最高值，常用1M为1％，1M为0.1％"},
 }};
-
-wxString ToolTipText(int controlId) {
-  const auto entry =
-      std::find_if(toolTipTable.begin(), toolTipTable.end(),
-                   [controlId](const ToolTipEntry& e) { return e.control == controlId; });
-  return entry == toolTipTable.end() ? wxString() : wxString::FromUTF8(entry->textUtf8);
-}
 
 }  // namespace tamblor

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <wx/string.h>
-
 #include <array>
 
 #include "engine/control_ids.h"
@@ -15,8 +13,5 @@ struct ToolTipEntry {
 
 // The form's tooltip texts; controls not listed have none.
 extern const std::array<ToolTipEntry, 14> toolTipTable;
-
-// The tooltip of a control, or an empty text when it has none.
-wxString ToolTipText(int controlId);
 
 }  // namespace tamblor

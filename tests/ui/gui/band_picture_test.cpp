@@ -22,14 +22,9 @@ struct Band {
   BandKind kind;
 };
 
-// The main colours of the swatches, 0xRRGGBB, in swatch order.
-constexpr unsigned mainColours[] = {0x434343, 0xB98E62, 0xDA4A54, 0xF29C2A, 0xE7DD55, 0x80BB5F,
-                                    0x4A4CDE, 0xAA4ADE, 0xAFAFAF, 0xE8E8E8, 0xD6BB9F, 0xE0DDDD};
-
 wxImage Image(const char* name) { return wxXmlResource::Get()->LoadBitmap(name).ConvertToImage(); }
 
-// The picture is exactly the background with the bands' swatches copied on, each band starting
-// with its swatch's main colour.
+// The picture is exactly the background with the bands' swatches copied on.
 void ExpectPicture(const wxBitmap& shown, const char* background, const std::vector<Band>& bands) {
   ASSERT_TRUE(shown.IsOk());
   const wxImage picture = shown.ConvertToImage();
@@ -39,9 +34,6 @@ void ExpectPicture(const wxBitmap& shown, const char* background, const std::vec
     const int top = kind == First ? 16 : 17;
     const int height = kind == Digit || kind == SixthTolerance ? 17 : 19;
     expected.Paste(strip.GetSubImage(wxRect(4 * swatch, 0, 4, height)), x, top);
-    const unsigned colour =
-        picture.GetRed(x, top) << 16 | picture.GetGreen(x, top) << 8 | picture.GetBlue(x, top);
-    EXPECT_EQ(colour, mainColours[swatch]) << "band at x " << x;
   }
   const unsigned char* data = picture.GetData();
   const long equalBytes = std::mismatch(data, data + 161 * 41 * 3, expected.GetData()).first - data;
@@ -55,9 +47,6 @@ TEST_F(FrameTest, BandsStandAtTheirPlacesWhenThePictureIsShown) {
   Open();
   Choose(ID_BAND_PICTURE);
   Calculate("4k7");
-  EXPECT_EQ(Row(BEST_ROW), "4k7|4k7|E24||||");
-  EXPECT_EQ(Row(LOWER_ROW) + Row(HIGHER_ROW), "||||||||||||");
-  EXPECT_TRUE(ListLines().empty());
   // Hidden, the picture drew nothing: the control still holds the empty frames of the start.
   ExpectPicture(Picture().GetBitmap(), "BackEmpty", {});
   Choose(ID_BAND_PICTURE);
@@ -69,6 +58,14 @@ TEST_F(FrameTest, BandsStandAtTheirPlacesWhenThePictureIsShown) {
       Picture().GetBitmap(), "BackR1Only",
       {Band{19, SwatchYellow, First}, Band{28, SwatchViolet, Digit}, Band{37, SwatchBlack, Digit},
        Band{46, SwatchBrown, Digit}, Band{58, SwatchBrown, Fixed}});
+  // Enter on the Calculate button calculates once, not once more as the button's own key: one
+  // box. The results cleared for a value out of range leave no bands beside the message.
+  Type(IDC_REQUIRED, "25M");
+  wxTEST_DIALOG(Press(WXK_RETURN, Control(IDC_CALCULATE)),
+                StopMessage("Requested value is too high for the set limits.\n"
+                            "Maximum allowed input value = 20M",
+                            "Input Value Error",
+                            [this] { ExpectPicture(Picture().GetBitmap(), "BackEmpty", {}); }));
 
   BandPicture picture(&Picture());
   CalculatorState state;

@@ -1,22 +1,23 @@
 #pragma once
 
-// The real main frame, opened in a fresh directory, with ways to use its controls as the user
-// does. The test main has started wx and loaded the resources; wx assertions and modal dialogs
-// that no wxTEST_DIALOG expects fail the running test.
+// The real main frame, opened in a fresh directory, used as the user uses it: real keys and mouse
+// where the toolkit's own handling matters, events sent to the controls elsewhere. The test main
+// has started wx; wx assertions and modal dialogs that no wxTEST_DIALOG expects fail the test.
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
-#include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/tooltip.h>
+#include <wx/uiaction.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,35 +25,42 @@
 #include "ui/generic_message_dialog.h"
 #include "ui/main_frame.h"
 #include "ui/match_list.h"
+#include "ui/result_field.h"
 #include "ui/tamblor_view.h"
 #include "ui/tooltips.h"
+
+inline void PrintTo(const wxColour& colour, std::ostream* out) {
+  *out << colour.GetAsString(wxC2S_CSS_SYNTAX).utf8_string();
+}
 
 namespace tamblor::testing {
 
 using Texts = std::vector<std::string>;
 using Colours = std::vector<wxColour>;
 
-// Handles what is queued: pending events, CallAfter calls, idle processing and delayed deletions.
-inline void ProcessEvents() {
-  for (int round = 0; round < 3; ++round) {
-    wxTheApp->ProcessPendingEvents();
-    wxYield();
-    wxTheApp->ProcessIdle();
-  }
-}
-
 // Handles events until `done` holds or about five seconds have passed; returns `done()`.
 inline bool WaitUntil(const std::function<bool()>& done) {
   for (int round = 0; round < 500 && !done(); ++round) {
-    ProcessEvents();
+    wxTheApp->ProcessPendingEvents();
+    wxYield();
+    wxTheApp->ProcessIdle();
     wxMilliSleep(10);
   }
   return done();
 }
 
-// Whether the window manager keeps the window above the others.
-inline bool KeptAbove() {
-  return std::system("xprop -name zadazud _NET_WM_STATE 2>&1 | grep -q STATE_ABOVE") == 0;
+// Handles what is queued, and lets real input, GTK's layout and drawing catch up: 0.1 s.
+inline void Settle() {
+  WaitUntil([rounds = 0]() mutable { return ++rounds > 10; });
+}
+
+// What `window` shows on the screen.
+inline wxImage Grab(const wxWindow& window) {
+  const wxRect area = window.GetScreenRect();
+  wxBitmap picture(area.GetSize(), 24);
+  wxScreenDC screen;
+  wxMemoryDC(picture).Blit(0, 0, area.width, area.height, &screen, area.x, area.y);
+  return picture.ConvertToImage();
 }
 
 // Expects a modal dialog of class Dialog, runs `check` on it while it is open, closes it with OK.
@@ -96,25 +104,24 @@ class FrameTest : public ::testing::Test {
   void CloseWindow(bool withExit = false) {
     withExit ? frame_->ProcessCommand(wxID_EXIT) : frame_->Close();
     frame_ = nullptr;
-    ProcessEvents();
+    Settle();
   }
 
-  CTamblorView& view() { return frame_->view(); }
-  const CalculatorState& state() { return view().state(); }
+  const CalculatorState& state() { return frame_->view().state(); }
+  CHScrollListBox& List() { return frame_->view().matchList(); }
   wxWindow& Control(int id) { return *frame_->FindWindow(id); }
   wxTextCtrl& Box(ControlId id) { return static_cast<wxTextCtrl&>(Control(id)); }
   wxStaticBitmap& Picture() { return static_cast<wxStaticBitmap&>(Control(IDC_BAND_PICTURE)); }
-  bool RadioOn(ControlId id) { return static_cast<wxRadioButton&>(Control(id)).GetValue(); }
   // What a box or a field shows.
   std::string Text(ControlId id) {
-    const auto* field = dynamic_cast<wxStaticText*>(&Control(id));
-    return (field ? field->GetLabelText() : Box(id).GetValue()).utf8_string();
+    const auto* field = dynamic_cast<ResultField*>(&Control(id));
+    return (field ? field->Value() : Box(id).GetValue()).utf8_string();
   }
   // The fields of a result row, joined by "|".
   std::string Row(const ResultRowFields& row) {
     std::string texts = Text(row.actual);
     for (ControlId field : {row.r1, row.r1Series, row.r2, row.r2Series, row.error, row.connection})
-      texts += "|" + Text(field);
+      texts.append("|").append(Text(field));
     return texts;
   }
   // The backgrounds of the best, lower and higher rows, each from a field of another column.
@@ -125,16 +132,20 @@ class FrameTest : public ::testing::Test {
   }
   Texts ListLines() {
     Texts lines;
-    for (int line = 0; line < view().matchList().Count(); ++line)
-      lines.emplace_back(view().matchList().Line(line));
+    for (int line = 0; line < List().Count(); ++line) lines.emplace_back(List().Line(line));
     return lines;
   }
-  int EnabledE96Controls() {
+  // The series and tolerance chosen, such as "E24 1%", and how many of the seven controls that
+  // E96 switches on are enabled.
+  std::pair<std::string, int> SeriesChoice() {
+    const auto on = [this](int id) { return static_cast<wxRadioButton&>(Control(id)).GetValue(); };
     int enabled = 0;
     for (int id : {IDC_TOLERANCE_GROUP, IDC_TOLERANCE_1, IDC_TOLERANCE_01, IDC_E96_MIN, IDC_E96_MAX,
                    IDC_E96_MIN_LABEL, IDC_E96_MAX_LABEL})
       enabled += Control(id).IsEnabled();
-    return enabled;
+    return {std::string(on(IDC_SERIES_E24) ? "E24 " : "E96 ")
+                .append(on(IDC_TOLERANCE_1) ? "1%" : "0.1%"),
+            enabled};
   }
   // The three switches of the menu, tooltips, band picture and always on top, all on or all off,
   // and the labels of the checked entries in the order of their command numbers.
@@ -149,32 +160,27 @@ class FrameTest : public ::testing::Test {
     EXPECT_EQ(checked, checkedEntries);
     for (const ToolTipEntry& entry : toolTipTable) {
       const wxToolTip* tip = Control(entry.control).GetToolTip();
-      EXPECT_EQ(tip ? tip->GetTip().utf8_string() : "", on ? entry.textUtf8 : "") << entry.control;
+      EXPECT_EQ(tip ? tip->GetTip() : "", on ? wxString::FromUTF8(entry.textUtf8) : "")
+          << entry.control;
     }
     EXPECT_EQ(Picture().IsShown(), on);
     EXPECT_EQ(frame_->HasFlag(wxSTAY_ON_TOP), on);
-    EXPECT_TRUE(WaitUntil([on] { return KeptAbove() == on; })) << "window manager's state";
+    EXPECT_TRUE(WaitUntil([on] {
+      return (std::system("xprop -name zadazud _NET_WM_STATE | grep -q STATE_ABOVE") == 0) == on;
+    })) << "window manager's state";
   }
 
   void Type(ControlId box, std::string text) { Box(box).ChangeValue(wxString::FromUTF8(text)); }
-  // Presses Enter in a box the way GTK delivers the key to wx: to the char hook first.
-  void PressEnter(ControlId box) {
-    wxKeyEvent hook(wxEVT_CHAR_HOOK);
-    hook.m_keyCode = WXK_RETURN;
-    hook.SetEventObject(&Box(box));
-    Box(box).GetEventHandler()->ProcessEvent(hook);
-    ProcessEvents();
+  // Presses a key on the keyboard with the focus in `control`.
+  void Press(int key, wxWindow& control) {
+    control.SetFocus();
+    Settle();
+    wxUIActionSimulator().Char(key);
+    Settle();
   }
   void Calculate(const std::string& required) {
     Type(IDC_REQUIRED, required);
-    PressEnter(IDC_REQUIRED);
-  }
-  // Puts the focus in `box`, then tabs to the next control.
-  void TabAwayFrom(ControlId box) {
-    Box(box).SetFocus();
-    ProcessEvents();
-    Box(box).Navigate();
-    ProcessEvents();
+    Press(WXK_RETURN, Box(IDC_REQUIRED));
   }
   // Clicks a push button or a radio button.
   void Click(ControlId id) {
@@ -183,27 +189,13 @@ class FrameTest : public ::testing::Test {
     wxCommandEvent click(radio ? wxEVT_RADIOBUTTON : wxEVT_BUTTON, id);
     click.SetEventObject(&Control(id));
     Control(id).GetEventHandler()->ProcessEvent(click);
-    ProcessEvents();
+    Settle();
   }
-  // Double-clicks a line of the match list.
-  void DoubleClickLine(int line) {
-    view().matchList().SetCurrentLine(line);
-    wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, IDC_MATCH_LIST);
-    activated.SetEventObject(&view().matchList());
-    view().matchList().GetEventHandler()->ProcessEvent(activated);
-    ProcessEvents();
-  }
-
   // Chooses a menu entry by its command number or stock id; a checkable one toggles first, as a
   // click does.
   void Choose(int command) {
     frame_->ProcessCommand(command > menuIdOffset ? command - menuIdOffset : command);
-    ProcessEvents();
-  }
-  static std::string SettingsFile() {
-    std::stringstream text;
-    text << std::ifstream("Tamblor.dat").rdbuf();
-    return text.str();
+    Settle();
   }
 
   const wxColour light{225, 225, 225}, grey{200, 200, 200}, alert{255, 100, 100};

@@ -36,35 +36,31 @@ TEST(ListExtent, TabsReachTheNextStopHoweverShortTheirFields) {
     EXPECT_EQ(ListWith({line}).ItemWidths(), Widths{width + 6}) << line;
 }
 
-TEST(ListExtent, LinesKeepTheirWidthsInLineOrderAndTheExtentFollowsTheWidest) {
+// Inserted and added lines keep their widths in line order; deleting the widest falls back to
+// the next widest, deleting another changes nothing, refused changes change nothing.
+TEST(ListExtent, TheExtentFollowsTheWidestLineThroughEveryChange) {
   ListExtent extent = ListWith({"a", "abc"});
-  extent.OnAddString(1, "abcdefgh");  // inserted, wider
-  extent.OnAddString(3, "ab");        // added, narrower
-  EXPECT_EQ(extent.ItemWidths(), (Widths{13, 62, 27, 20}));
-  EXPECT_EQ(extent.MaxWidth(), 62);
-  extent.OnDeleteString(1, 3);  // the widest
-  EXPECT_EQ(extent.ItemWidths(), (Widths{13, 27, 20}));
-  EXPECT_EQ(extent.MaxWidth(), 27);
-  extent.OnDeleteString(2, 2);  // another
-  EXPECT_EQ(extent.MaxWidth(), 27);
-}
-
-TEST(ListExtent, DeletingEveryLineFromTheTopEndsAtZero) {
-  ListExtent extent = ListWith({"abcdef", "abcdefgh", "ab", "abcdefgh"});
-  for (const int width : {62, 62, 62, 0}) {
-    extent.OnDeleteString(0, static_cast<int>(extent.ItemWidths().size()) - 1);
-    EXPECT_EQ(extent.MaxWidth(), width);
-  }
-}
-
-TEST(ListExtent, RefusedAddsAndDeletesOfMissingLinesChangeNothing) {
-  ListExtent extent = ListWith({"abc"});
-  extent.OnAddString(ListExtent::listError, "abcdefgh");
-  extent.OnAddString(ListExtent::listErrorSpace, "abcdefgh");
-  extent.OnDeleteString(1, 0);
-  extent.OnDeleteString(0, ListExtent::listError);
-  EXPECT_EQ(extent.ItemWidths(), Widths{27});
-  EXPECT_EQ(extent.MaxWidth(), 27);
+  const auto step = [&](auto change, const Widths& widths, int maxWidth) {
+    change();
+    EXPECT_EQ(extent.ItemWidths(), widths);
+    EXPECT_EQ(extent.MaxWidth(), maxWidth);
+  };
+  step([&] { extent.OnAddString(1, "abcdefgh"); }, {13, 62, 27}, 62);
+  step([&] { extent.OnAddString(3, "ab"); }, {13, 62, 27, 20}, 62);
+  step([&] { extent.OnAddString(4, "abcdefgh"); }, {13, 62, 27, 20, 62}, 62);
+  step([&] { extent.OnDeleteString(1, 4); }, {13, 27, 20, 62}, 62);
+  step([&] { extent.OnDeleteString(3, 3); }, {13, 27, 20}, 27);
+  step([&] { extent.OnDeleteString(2, 2); }, {13, 27}, 27);
+  step(
+      [&] {
+        extent.OnAddString(ListExtent::listError, "abcdefgh");
+        extent.OnAddString(ListExtent::listErrorSpace, "abcdefgh");
+        extent.OnDeleteString(2, 1);
+        extent.OnDeleteString(0, ListExtent::listError);
+      },
+      {13, 27}, 27);
+  step([&] { extent.OnDeleteString(0, 1); }, {27}, 27);
+  step([&] { extent.OnDeleteString(0, 0); }, {}, 0);
 }
 
 }  // namespace

@@ -1,0 +1,94 @@
+#!/usr/bin/env python3
+"""The desktop program as a screen reader sees it through AT-SPI: after "5k" is calculated, every
+result field is found by its row and column name with its value as its text, and every line of the
+match list is readable. Run inside a private D-Bus session (dbus-run-session) on a display, with the
+accessibility bridge on (no NO_AT_BRIDGE)."""
+
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+ROWS = {
+    "较低": ["4k994", "5k1", "E24", "240k", "E24", "-0.1224", "in parallel"],
+    "最佳": ["5k", "10k", "E24", "10k", "E24", "+0.0000", "in parallel"],
+    "较高": ["5k004", "5k6", "E24", "47k", "E24", "+0.0760", "in parallel"],
+}
+COLUMNS = ["实际", "R1", "R1 系列", "R2", "R2 系列", "% 错误", "连接"]
+LIST_LINES = [
+    ["R1 (E24) = 10k", "R2 (E24) = 10k", "in parallel"],
+    ["R1 (E24) = 1k1", "R2 (E24) = 3k9", "in series"],
+    ["R1 (E24) = 7k5", "R2 (E24) = 15k", "in parallel"],
+    ["R1 (E24) = 4k7", "R2 (E24) = 300R", "in series"],
+    ["R1 (E24) = 2k", "R2 (E24) = 3k", "in series"],
+]
+REQUIRED_BOX_TOOLTIP = "在这里输入所需的电阻"
+
+
+def wait_for(what, find, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.2)
+    sys.exit(f"accessibility test: {what} never appeared")
+
+
+def descendants(node):
+    for child in node:
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def application(pid):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def by(app, role, test=lambda node: True):
+    return [node for node in descendants(app) if node.getRole() == role and test(node)]
+
+
+def main(program):
+    with tempfile.TemporaryDirectory() as directory:
+        tamblor = subprocess.Popen([program], cwd=directory)
+        try:
+            app = wait_for("the program", lambda: application(tamblor.pid))
+            box = wait_for("the required-value box", lambda: by(
+                app, pyatspi.ROLE_TEXT, lambda n: n.description == REQUIRED_BOX_TOOLTIP))[0]
+            box.queryEditableText().setTextContents("5k")
+            button = by(app, pyatspi.ROLE_PUSH_BUTTON, lambda n: n.name == "计算")[0]
+            button.queryAction().doAction(0)
+
+            names = [f"{row} {column}" for row in ROWS for column in COLUMNS]
+            expected = dict(zip(names, (text for texts in ROWS.values() for text in texts)))
+
+            def fields():
+                found = {n.name: n.queryText().getText(0, -1)
+                         for n in by(app, pyatspi.ROLE_LABEL, lambda n: n.name in expected)}
+                return found if found == expected else None
+            wait_for(f"the fields {expected}", fields, 5)
+
+            table = by(app, pyatspi.ROLE_TABLE)[0].queryTable()
+            lines = [[table.getAccessibleAt(row, column).name for column in range(table.nColumns)]
+                     for row in range(table.nRows)]
+            if lines != LIST_LINES:
+                sys.exit(f"accessibility test: the list reads {lines}")
+        finally:
+            tamblor.send_signal(signal.SIGTERM)
+            status = tamblor.wait(20)
+    if status != 0:
+        sys.exit(f"accessibility test: the program ended with status {status}")
+    print("accessibility test: 21 fields and", len(LIST_LINES), "list lines read")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
