@@ -114,7 +114,7 @@ class FrameTest : public ::testing::Test {
   std::string Row(const ResultRowFields& row) {
     std::string texts = Text(row.actual);
     for (ControlId field : {row.r1, row.r1Series, row.r2, row.r2Series, row.error, row.connection})
-      texts += "|" + Text(field);
+      texts.append("|").append(Text(field));
     return texts;
   }
   // The backgrounds of the best, lower and higher rows, each from a field of another column.
