@@ -32,7 +32,8 @@ FUZZ_SECONDS=${FUZZ_SMOKE_SECONDS:-5} "$root/scripts/run-fuzzers"
 
 echo "== formatting"
 unformatted=$(cd "$root" && git ls-files --cached --others --exclude-standard '*.h' '*.cpp' |
-  xargs clang-format --dry-run 2>&1 | sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: warning: .*/\1/p' | sort -u)
+  xargs clang-format --dry-run 2>&1 |
+  sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: warning: .*/\1/p' | sort -u)
 if [ -n "$unformatted" ]; then
   echo "formatting: these differ from .clang-format ('make format' mends them):" $unformatted
   exit 1
