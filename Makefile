@@ -1,7 +1,7 @@
 # Developer targets; the README's ./run.sh and ./test.sh need no make.
 FUZZ_SECONDS ?= 60
 
-.PHONY: all test run bench fuzz format
+.PHONY: all test run bench fuzz format package
 all:
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo && cmake --build build -j$$(nproc)
 test:
@@ -14,5 +14,7 @@ bench:
 	scripts/run-benchmarks build-bench
 fuzz:
 	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers
+package:
+	scripts/package
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i

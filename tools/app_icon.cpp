@@ -60,7 +60,7 @@ Rgb BodyColourAt(int x, int y) {
 
 }  // namespace
 
-Raster AppIconArt() {
+Raster AppIconArt(int size) {
   Raster raster(iconSize, iconSize, true);
   const int leadRow = 15;
   for (int x = 1; x < iconSize - 1; ++x) {
@@ -75,7 +75,7 @@ Raster AppIconArt() {
         raster.Set(x, y, outline);
       }
     }
-  return raster;
+  return size == iconSize ? raster : Resampled(raster, size, size);
 }
 
 }  // namespace tamblor::artwork

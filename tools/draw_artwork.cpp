@@ -1,7 +1,9 @@
 // Draws the band picture's bitmaps and the application icon into a folder (resources/ by default
-// when run from the repository's root): `tamblor_artwork [folder]`.
+// when run from the repository's root): `tamblor_artwork [folder]`; or the application icon alone
+// at another size, for the desktop's icon theme: `tamblor_artwork --icon SIZE FILE`.
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -13,7 +15,25 @@
 
 using namespace tamblor::artwork;
 
+namespace {
+
+bool Written(const std::filesystem::path& path, const Raster& raster) {
+  if (WritePng(path, raster)) return true;
+  std::fprintf(stderr, "cannot write %s\n", path.c_str());
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string{argv[1]} == "--icon") {
+    const int size = std::atoi(argv[2]);
+    if (size < 1 || size > 1024) {
+      std::fprintf(stderr, "icon size %s is not between 1 and 1024\n", argv[2]);
+      return 1;
+    }
+    return Written(argv[3], AppIconArt(size)) ? 0 : 1;
+  }
   const std::filesystem::path folder = argc > 1 ? argv[1] : "resources";
   const std::vector<std::pair<std::string, Raster>> files{
       {"band_canvas.png", BandCanvasArt()},
@@ -24,11 +44,7 @@ int main(int argc, char** argv) {
       {"palette_short.png", PaletteArt(shortSwatchHeight)},
       {"app_icon.png", AppIconArt()},
   };
-  for (const auto& [name, raster] : files) {
-    if (!WritePng(folder / name, raster)) {
-      std::fprintf(stderr, "cannot write %s\n", (folder / name).c_str());
-      return 1;
-    }
-  }
+  for (const auto& [name, raster] : files)
+    if (!Written(folder / name, raster)) return 1;
   return 0;
 }

@@ -43,4 +43,8 @@ class Raster {
   std::vector<std::uint8_t> bytes_;
 };
 
+// The raster redrawn at another size with alpha, each new pixel the area-weighted mean of the
+// pixels it covers: whole-number enlargements keep hard pixel edges, reductions blend them.
+Raster Resampled(const Raster& source, int width, int height);
+
 }  // namespace tamblor::artwork

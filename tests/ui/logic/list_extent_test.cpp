@@ -24,7 +24,8 @@ TEST(ListExtent, StopsConvertWithTheRoundedAverageCharacterWidthOfTheFont) {
   for (const auto& [letters, stop, pixels] : {std::tuple{389, 40, 70}, std::tuple{390, 40, 80},
                                               std::tuple{389, 1, 2}, std::tuple{389, 3, 5}}) {
     const int stops[] = {stop};
-    EXPECT_EQ(TabStopsInPixels(stops, [&](std::string_view) { return letters; }), Widths{pixels})
+    EXPECT_EQ(TabStopsInPixels(stops, [width = letters](std::string_view) { return width; }),
+              Widths{pixels})
         << letters << " pixels, stop " << stop;
   }
 }
