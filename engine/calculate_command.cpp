@@ -50,8 +50,11 @@ std::optional<LimitBox> LimitBoxOf(CalculatorState& state, ControlId box) {
       return LimitBox{box, &SeriesLimits::e96Min, state.e96MinText(),
                       "E96 minimum value is not a valid number", "E96 minimum value is 1 ohm"};
     case IDC_E96_MAX:
-      return LimitBox{
-          box, &SeriesLimits::e96Max, state.e96MaxText(), "E96 maximum value is not a valid number", {}};
+      return LimitBox{box,
+                      &SeriesLimits::e96Max,
+                      state.e96MaxText(),
+                      "E96 maximum value is not a valid number",
+                      {}};
     default:
       return std::nullopt;
   }
