@@ -37,7 +37,7 @@ std::string Summary(double ohms, bool E24ONLY) {
   std::string text = Text(result.best) + ", " + Text(result.lower) + ", " + Text(result.higher) +
                      "; " + std::to_string(result.exactCount) + ":";
   for (const std::int32_t index : result.exactMatches) {
-    text += " " + Text(MakePairResult(table, index, mantissa, std::pow(10.0, exponent)));
+    text.append(" ").append(Text(MakePairResult(table, index, mantissa, std::pow(10.0, exponent))));
   }
   return text;
 }
