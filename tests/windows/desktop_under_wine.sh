@@ -21,7 +21,8 @@ started=$(date +%s%N)
 "$wine_run" "$program" & pid=$!
 window=
 for _ in $(seq 600); do
-  window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) && break
+  window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
   kill -0 "$pid" 2>/dev/null || fail "the program ended before showing a window"
   sleep 0.05
 done
