@@ -13,10 +13,12 @@ bool CTamblorApp::OnInit() {
   SetTopWindow(frame);
   frame->Show();
   // A session that ends, or a polite kill, closes the window like its close box, so the form
-  // still saves the settings.
+  // still saves the settings. Windows has no such kill: its session end is all.
   Bind(wxEVT_END_SESSION, [this](wxCloseEvent&) { CloseMainFrame(); });
+#ifdef __UNIX__
   SetSignalHandler(SIGTERM,
                    [](int) { static_cast<CTamblorApp*>(GetInstance())->CloseMainFrame(); });
+#endif
   return true;
 }
 
