@@ -19,6 +19,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# GCC 12 warns of an overlap inside libstdc++'s own string concatenation, wrongly (its bug 105329).
+set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
 # No runtime DLL beside the programs: libgcc, libstdc++ and winpthread go into the executable.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(wxWidgets_USE_STATIC ON)

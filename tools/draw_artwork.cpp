@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   };
   for (const auto& [name, raster] : files) {
     if (!WritePng(folder / name, raster)) {
-      std::fprintf(stderr, "cannot write %s\n", (folder / name).c_str());
+      std::fprintf(stderr, "cannot write %s\n", (folder / name).string().c_str());
       return 1;
     }
   }

@@ -31,8 +31,18 @@ echo "window shown after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 [ "$(xdotool getwindowname "$window")" = zadazud ] ||
   fail "the window is titled '$(xdotool getwindowname "$window")'"
 
-xdotool windowactivate --sync "$window"
-xdotool type --delay 30 289
+# Typed keys go to the box that has the focus once the window is ready to take them.
+xdotool windowfocus --sync "$window"
+# Each control's id and text; a Windows program's output has CR LF line ends.
+texts() { "$wine_run" "$probe" texts "$window" | tr -d '\r'; }
+field() { texts | sed -n "s/^$1\t//p"; }
+for _ in $(seq 50); do
+  xdotool type --delay 30 289
+  [ "$(field 1000)" = 289 ] && break
+  xdotool key ctrl+a BackSpace
+  sleep 0.2
+done
+[ "$(field 1000)" = 289 ] || fail "the required-value box holds '$(field 1000)' after typing 289"
 xdotool key Return
 
 # Control id and text of each result field after the calculation.
@@ -40,7 +50,7 @@ expected=$(printf '%s\t%s\n' 1006 288R934 1007 470R 1009 E24 1008 750R 1030 E24 
   1018 'in parallel' 1002 288R462 1010 -0.1863 1012 289R412 1016 +0.1425 | sort)
 actual=
 for _ in $(seq 100); do
-  actual=$("$wine_run" "$probe" texts "$window" | grep -E '^10(0[26-9]|1[0-268]|30)\b' | sort)
+  actual=$(texts | grep -E '^10(0[26-9]|1[0-268]|30)\b' | sort)
   [ "$actual" = "$expected" ] && break
   sleep 0.1
 done
