@@ -21,7 +21,12 @@ namespace fs = std::filesystem;
 constexpr int maxLinkDepth = 40;
 
 #ifdef _WIN32
-std::FILE* CreateNewFile(const fs::path& path) { return _wfopen(path.c_str(), L"wbx"); }
+// The C runtime Windows ships has no exclusive mode: a leftover is removed first instead.
+std::FILE* CreateNewFile(const fs::path& path) {
+  std::error_code error;
+  fs::remove(path, error);
+  return _wfopen(path.c_str(), L"wb");
+}
 bool SyncToDisk(std::FILE* stream) { return _commit(_fileno(stream)) == 0; }
 // NTFS journals the rename itself; a folder can't be opened for flushing.
 void SyncFolder(const fs::path&) {}

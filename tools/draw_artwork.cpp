@@ -1,6 +1,7 @@
 // Draws the band picture's bitmaps and the application icon into a folder (resources/ by default
 // when run from the repository's root): `tamblor_artwork [folder]`; or the application icon alone
-// at another size, for the desktop's icon theme: `tamblor_artwork --icon SIZE FILE`.
+// at another size, for the desktop's icon theme: `tamblor_artwork --icon SIZE FILE`; or as the
+// Windows icon file of the program's resources: `tamblor_artwork --ico FILE`.
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 
 #include "app_icon.h"
 #include "band_artwork.h"
+#include "ico_file.h"
 #include "png_file.h"
 
 using namespace tamblor::artwork;
@@ -19,7 +21,7 @@ namespace {
 
 bool Written(const std::filesystem::path& path, const Raster& raster) {
   if (WritePng(path, raster)) return true;
-  std::fprintf(stderr, "cannot write %s\n", path.c_str());
+  std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
   return false;
 }
 
@@ -33,6 +35,12 @@ int main(int argc, char** argv) {
       return 1;
     }
     return Written(argv[3], AppIconArt(size)) ? 0 : 1;
+  }
+  if (argc == 3 && std::string{argv[1]} == "--ico") {
+    if (WriteIco(argv[2], {AppIconArt(16), AppIconArt(32), AppIconArt(48), AppIconArt(256)}))
+      return 0;
+    std::fprintf(stderr, "cannot write %s\n", argv[2]);
+    return 1;
   }
   const std::filesystem::path folder = argc > 1 ? argv[1] : "resources";
   const std::vector<std::pair<std::string, Raster>> files{

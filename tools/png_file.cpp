@@ -75,7 +75,7 @@ void AppendChunk(Bytes& out, std::string_view type, const Bytes& payload) {
 
 }  // namespace
 
-bool WritePng(const std::filesystem::path& path, const Raster& raster) {
+Bytes PngBytes(const Raster& raster) {
   constexpr std::uint8_t colourTypeRgb = 2;
   constexpr std::uint8_t colourTypeRgba = 6;
   const std::size_t rowBytes =
@@ -98,7 +98,11 @@ bool WritePng(const std::filesystem::path& path, const Raster& raster) {
   AppendChunk(file, "IHDR", header);
   AppendChunk(file, "IDAT", StoredZlib(scanlines));
   AppendChunk(file, "IEND", {});
+  return file;
+}
 
+bool WritePng(const std::filesystem::path& path, const Raster& raster) {
+  const Bytes file = PngBytes(raster);
   std::ofstream stream(path, std::ios::binary);
   stream.write(reinterpret_cast<const char*>(file.data()),
                static_cast<std::streamsize>(file.size()));

@@ -13,12 +13,15 @@ bool CTamblorApp::OnInit() {
   SetTopWindow(frame);
   frame->Show();
   // A session that ends, a polite kill, Ctrl+C in the terminal or the terminal closing: each
-  // closes the window like its close box, so the form still saves the settings.
+  // closes the window like its close box, so the form still saves the settings. Windows has no
+  // such signals: its session end is all.
   Bind(wxEVT_END_SESSION, [this](wxCloseEvent&) { CloseMainFrame(); });
+#ifdef __UNIX__
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     SetSignalHandler(signal,
                      [](int) { static_cast<CTamblorApp*>(GetInstance())->CloseMainFrame(); });
   }
+#endif
   return true;
 }
 

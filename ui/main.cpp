@@ -1,6 +1,5 @@
 #include <wx/app.h>
-
-#include <cstdlib>
+#include <wx/utils.h>
 
 #include "ui/app.h"
 
@@ -9,6 +8,6 @@ wxIMPLEMENT_APP_NO_MAIN(tamblor::CTamblorApp);
 int main(int argc, char** argv) {
   // Before GTK starts: the program draws nothing with OpenGL, and without a GL context it starts
   // faster in half the memory.
-  setenv("GDK_GL", "disable", 1);
+  wxSetEnv("GDK_GL", "disable");
   return wxEntry(argc, argv);
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -46,7 +47,9 @@ inline CliRun RunCli(std::vector<std::string> arguments, std::string_view input 
   for (int fd = 0; fd < 3; ++fd)
     posix_spawn_file_actions_adddup2(&actions, fileno(streams[fd]), fd);
   if (inputPath != nullptr) posix_spawn_file_actions_addopen(&actions, 0, inputPath, O_RDONLY, 0);
-  arguments.insert(arguments.begin(), TAMBLOR_CLI_PATH);
+  // TAMBLOR_CLI runs another build in its place, such as the Windows one under wine.
+  const char* program = std::getenv("TAMBLOR_CLI");
+  arguments.insert(arguments.begin(), program != nullptr ? program : TAMBLOR_CLI_PATH);
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);

@@ -56,7 +56,7 @@ TEST_F(SettingsFileTest, DefaultsAreWrittenAsTheTwentyLinesAndEveryFieldSurvives
   EXPECT_FALSE(LoadSettings(settings, file_));
   EXPECT_EQ(settings, Settings{});
   ASSERT_TRUE(SaveSettings(Settings{}, file_));
-  std::ifstream in(file_, std::ios::binary);
+  std::ifstream in(file_);  // as text: Windows' CR LF line ends read as "\n"
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
             "NO_TIPS = FALSE\nNO_BANDS = FALSE\nE24_4 = TRUE\nE24_5 = FALSE\nE24_6 = FALSE\n"
             "E96_5 = TRUE\nE96_6 = FALSE\nE24ONLY = TRUE\nUSE_1PC = TRUE\nE24MIN = 1.000000\n"

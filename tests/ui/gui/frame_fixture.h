@@ -14,10 +14,10 @@
 #include <wx/tooltip.h>
 #include <wx/uiaction.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -203,8 +203,11 @@ class FrameTest : public ::testing::Test {
 
  private:
   static std::filesystem::path MakeDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tamblor-gui-XXXXXX").string();
-    return mkdtemp(pattern.data());
+    const std::filesystem::path directory =
+        std::filesystem::temp_directory_path() /
+        ("tamblor-gui-" + std::to_string(std::random_device()()));
+    std::filesystem::create_directory(directory);
+    return directory;
   }
   const std::filesystem::path previous_ = std::filesystem::current_path();
   const std::filesystem::path directory_ = MakeDirectory();
