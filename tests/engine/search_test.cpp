@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <tuple>
 
 namespace tamblor {
 namespace {
@@ -23,10 +22,10 @@ std::string Text(const std::optional<PairResult>& pair) {
 }
 
 // Limits as after a first start, 1 %.
-SearchResult SearchOhms(double ohms, bool E24ONLY, const SeriesLimits& limits = {}) {
+SearchResult SearchOhms(double ohms, bool E24ONLY) {
   std::int32_t exponent = 0;
   const double mantissa = NormaliseValue(ohms, exponent);
-  return SearchCombinations(table, mantissa, exponent, E24ONLY, true, limits);
+  return SearchCombinations(table, mantissa, exponent, E24ONLY, true, {});
 }
 
 // The best, lower and higher pairs, then the run's length and how many of
@@ -56,17 +55,17 @@ TEST(Search, WorkedExamples) {
   EXPECT_EQ(run219.higher.value().index, run219.best.index + run219.exactCount);
 }
 
+// Relative distances of 0.9e-7 and 1.1e-7 either side of exact E24 5.0 (the run looks upward
+// only), and the E96 pair 8.66 || 12 exactly exactBand above a mantissa next to exact E24 5.03,
+// where it stays out, and one step nearer.
 TEST(Search, ExactnessAndTheRunEndAtTheirThresholds) {
-  // The E96 pair 8.66 || 12 lies exactly exactBand above this mantissa, next to exact E24 5.03.
   const double bandEdge = 1.0 / (1.0 / 8.66 + 1.0 / 12.0) - exactBand;
-  const std::pair<double, std::int32_t> rows[] = {
-      {5.0 / (1.0 + 0.9e-7), 8},
-      {5.0 / (1.0 + 1.1e-7), 0},
-      {5.0 * (1.0 + 0.9e-7), 1},  // the run looks upward only
-      {5.0 * (1.0 + 1.1e-7), 0},
-      {bandEdge, 3},  // a record exactly exactBand away stays out
-      {std::nextafter(bandEdge, 10.0), 4},
-  };
+  const std::pair<double, std::int32_t> rows[] = {{5.0 / (1.0 + 0.9e-7), 8},
+                                                  {5.0 / (1.0 + 1.1e-7), 0},
+                                                  {5.0 * (1.0 + 0.9e-7), 1},
+                                                  {5.0 * (1.0 + 1.1e-7), 0},
+                                                  {bandEdge, 3},
+                                                  {std::nextafter(bandEdge, 10.0), 4}};
   for (const auto& [mantissa, exactCount] : rows) {
     EXPECT_EQ(SearchCombinations(table, mantissa, 3, true, true, {}).exactCount, exactCount)
         << mantissa;
@@ -82,11 +81,6 @@ TEST(Search, EqualDistancesFavourTheUpwardCandidate) {
             "E24 1000 + 1.1 +0.0050");
   EXPECT_EQ(Text(SearchCombinations(table, std::nextafter(midpoint, 0.0), 3, true, true, {}).best),
             "E24 1000 + 1 -0.0050");
-}
-
-TEST(Search, NoOfferedRecordGivesNoPair) {
-  EXPECT_EQ(SearchOhms(4'700.0, true, {1.05, 1.05, 1.0, 1e6}).kind, SearchKind::NoPair);
-  EXPECT_EQ(SearchOhms(4'700.0, false, {1'000.0, 100.0, 1.0, 1e6}).kind, SearchKind::NoPair);
 }
 
 }  // namespace
