@@ -51,7 +51,7 @@ class SettingsFileTest : public testing::Test {
 };
 
 // Loading resets every field before it reads.
-// Every record a run can produce survives a save and a load: fuzz/settings_round_trip_fuzz.cpp.
+// Every record a run can produce survives a save and a load: fuzz/settings_fuzz.cpp.
 TEST_F(SettingsFileTest, WithoutAFileTheDefaultsHoldAndTheyAreWrittenAsTheTwentyLines) {
   Settings settings{.e24BandCount = 6};
   EXPECT_FALSE(LoadSettings(settings, file_));
