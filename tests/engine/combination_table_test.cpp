@@ -62,14 +62,15 @@ TEST(CombinationTable, AcceptanceRuleFollowsTheSeriesAndTheTrimmerRatio) {
 
 // The offered scans pass over blocks and groups of records by their summaries; from every start
 // they must find the nearest offered record, as stepping does. The limit sets leave records on
-// offer only near the head of the table, only near its tail, spread out, or nowhere.
+// offer only near the head of the table, only near its tail, spread out, or nowhere; one offers
+// E24 records under E96 limits that rule out every E96 one, one only the smallest R2 of all.
 TEST(CombinationTable, OfferedScansFindTheNearestOfferedRecordFromEveryStart) {
   const OfferQuery queries[] = {
       {true, true, 1e7, {}},
       {false, false, 1e6, {}},
       {false, true, 1.0, {1.0, 1e7, 9.76, 1e6}},
-      {true, true, 1.0, {9.1, 1e7, 1.0, 1e6}},
-      {false, true, 1.0, {1.0, 1.0, 1.0, 1e6}},
+      {true, true, 1.0, {9.1, 1e7, 1e9, 1e9}},
+      {false, true, 1.0, {0.0, 0.01, 0.0, 1e9}},
       {false, false, 1e3, {}},
   };
   for (const OfferQuery& query : queries) {
