@@ -28,8 +28,7 @@ SearchResult SearchOhms(double ohms, bool E24ONLY) {
   return SearchCombinations(table, mantissa, exponent, E24ONLY, true, {});
 }
 
-// The best, lower and higher pairs, then the run's length and how many of
-// it are listed.
+// The best, lower and higher pairs, then the run's length and how many of it are listed.
 std::string Summary(double ohms, bool E24ONLY) {
   const SearchResult result = SearchOhms(ohms, E24ONLY);
   if (result.kind != SearchKind::Pairs) return "no pairs";
