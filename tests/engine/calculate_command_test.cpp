@@ -223,7 +223,7 @@ TEST(LimitCheck, StoresAnAcceptedTextForTheToleranceAndRejectsWithTheFocusBack) 
     std::string texts = limits;
     for (const FieldText* t : {&state.e24MinText, &state.e24MaxText, &state.e96MinText1,
                                &state.e96MaxText1, &state.e96MinText2, &state.e96MaxText2}) {
-      texts += " " + std::string(t->view());
+      texts.append(" ").append(t->view());
     }
     EXPECT_EQ(texts, stored);
     EXPECT_EQ(form.messages, message.empty() ? Lines{} : Lines{message});
