@@ -4,6 +4,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
@@ -21,9 +22,8 @@ namespace cli = tamblor::cli;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider provider(data, size);
   std::vector<std::string> arguments{"tamblor-cli"};
-  for (int count = provider.ConsumeIntegralInRange(0, 6); count > 0; --count) {
+  for (int count = provider.ConsumeIntegralInRange(0, 6); count > 0; --count)
     arguments.push_back(provider.ConsumeRandomLengthString(24));
-  }
   std::vector<const char*> argv;
   for (const std::string& argument : arguments) argv.push_back(argument.c_str());
   cli::CommandLine commandLine;
@@ -51,12 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cli::AppendHumanResult(value, calculator.State(), calculator.Form(), human);
     jsonWriter.Append(value, calculator.State(), calculator.Form());
   }
-  for (const char c : human) {
-    if (c != '\n' && (c < 0x20 || c > 0x7e)) std::abort();
-  }
+  const auto unprintable = [](char c) { return c != '\n' && (c < 0x20 || c > 0x7e); };
+  if (std::ranges::any_of(human, unprintable)) std::abort();
   std::istringstream lines(json);
-  for (std::string line; std::getline(lines, line);) {
+  for (std::string line; std::getline(lines, line);)
     if (!nlohmann::json::accept(line)) std::abort();
-  }
   return 0;
 }

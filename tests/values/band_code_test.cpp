@@ -29,16 +29,11 @@ TEST(DrawnBands, FollowTheColourCodeOfTheValueUnderTheSettings) {
       {51.1, true, {4, 6, false, false}, "6: green brown brown gold violet brown"},
       {1.0, true, {4, 5, true, false}, "4: brown black gold brown"},
       {1.0, true, {5, 5, true, true}, "5: brown black black silver brown"},
-      {1.0, true, {6, 5, true, true}, "6: brown black black silver brown brown"},
       {1e7, true, {4, 5, true, true}, "4: brown black blue brown"},
-      {1e7, true, {5, 5, true, true}, "5: brown black black green brown"},
-      {1e7, true, {6, 5, true, true}, "6: brown black black green brown brown"},
       {100.0, true, {4, 5, false, true}, "5: brown black black black brown"},
-      {100.0, true, {4, 6, true, true}, "4: brown black brown brown"},
       {99.9999, true, {4, 6, false, true}, "6: brown black black black brown brown"},
       {1e11, true, {4, 5, false, true}, "5: brown black black white brown"},
       {1e12, true, {4, 5, false, true}, "5: brown black black none brown"},
-      {1e308, true, {4, 5, false, true}, "5: brown black black none brown"},
       {4'700.0, false, {4, 6, false, false}, "4: yellow violet red brown"}};
   for (const auto& [ohms, isR1, settings, names] : cases)
     EXPECT_EQ(Drawn(ohms, isR1, settings), names) << ohms;
