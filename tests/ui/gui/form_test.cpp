@@ -1,117 +1,130 @@
-// The calculator form through its real controls: the limit checks on leaving a box, the Enter key,
-// the worked examples with their rows, colours and list, the list selection.
+// The calculator form through its real controls: the limit checks on leaving a box, the rows'
+// colours and edges, the list's columns, keys and double-click, and the band picture read pixel
+// for pixel.
+
+#include <wx/image.h>
+#include <wx/xrc/xmlres.h>
+
+#include <algorithm>
 
 #include "tests/ui/gui/frame_fixture.h"
+#include "ui/band_picture.h"
 
 namespace tamblor::testing {
 namespace {
 
-// One message, and the focus back in the box at fault: neither the wrong box that the focus
-// leaves to come back, nor a box that loses the focus while the message is open, reports too.
+wxImage Image(const char* name) { return wxXmlResource::Get()->LoadBitmap(name).ConvertToImage(); }
+
+// The picture is exactly the background with the bands' swatches, given as x and swatch, copied on:
+// the first digit band of each resistor one row higher, the tolerance at four and five bands and
+// the sixth band tall, the tolerance at six tall but as short as the digits and the multiplier.
+void ExpectPicture(const wxBitmap& shown, const char* background, const std::vector<int>& bands) {
+  const wxImage picture = shown.ConvertToImage();
+  wxImage expected = Image(background);
+  for (std::size_t band = 0; band + 1 < bands.size(); band += 2) {
+    const int x = bands[band], swatch = bands[band + 1];
+    const bool first = x == 19 || x == 98, fixed = x == 58 || x == 60 || x == 138;
+    const wxImage strip =
+        Image(first || fixed || x == 51 || x == 130 ? "PaletteTall" : "PaletteShort");
+    expected.Paste(strip.GetSubImage(wxRect(4 * swatch, 0, 4, first || fixed ? 19 : 17)), x,
+                   first ? 16 : 17);
+  }
+  const unsigned char* data = picture.GetData();
+  const long equalBytes = std::mismatch(data, data + 161 * 41 * 3, expected.GetData()).first - data;
+  EXPECT_EQ(equalBytes, 161 * 41 * 3) << "the first pixel that differs, 3 bytes each, 161 a row";
+}
+
+// 4,700 ohms, typed as the standard value it is: R1 alone at four bands. Then both resistors at
+// six bands, in a picture of its own over the same control.
+TEST_F(FrameTest, BandsStandAtTheirPlacesWhenThePictureIsShown) {
+  Open();
+  Choose(ID_BAND_PICTURE);
+  Calculate("4k7");
+  // Shown again, the picture draws the bands it missed while hidden.
+  Choose(ID_BAND_PICTURE);
+  ExpectPicture(Picture().GetBitmap(), "BackR1Only",
+                {19, SwatchYellow, 28, SwatchViolet, 37, SwatchRed, 58, SwatchBrown});
+  // Enter on the Calculate button calculates once, not once more as the button's own key: one
+  // box. The results cleared for a value out of range leave no bands beside the message.
+  Type(IDC_REQUIRED, "25M");
+  wxTEST_DIALOG(Press(WXK_RETURN, Control(IDC_CALCULATE)),
+                StopMessage("Requested value is too high for the set limits.\n"
+                            "Maximum allowed input value = 20M",
+                            "Input Value Error",
+                            [this] { ExpectPicture(Picture().GetBitmap(), "BackEmpty", {}); }));
+
+  // 51.1 ohms from E96 at 0.1 %, and 0.01 ohm from E24, whose multiplier has no swatch.
+  BandPicture picture(&Picture());
+  CalculatorState state;
+  state.bandsShown = true;
+  state.E24ONLY = state.USE_1PC = false;
+  state.e24BandCount = state.e96BandCount = 6;
+  state.r1Bands = {{5, 1, 1}, 3, -1};
+  state.r2Bands = {{1, 0, 0}, 3, -4};
+  picture.Redraw(state);
+  ExpectPicture(Picture().GetBitmap(), "BackBothBodies",
+                {19,  SwatchGreen,  27,  SwatchBrown, 35,  SwatchBrown, 43,  SwatchGold,
+                 51,  SwatchViolet, 60,  SwatchBrown, 98,  SwatchBrown, 106, SwatchBlack,
+                 114, SwatchBlack,  130, SwatchBrown, 138, SwatchBrown});
+}
+
+// One message, and the focus back in the box at fault: the wrong box that the focus leaves to come
+// back reports nothing.
 TEST_F(FrameTest, ALimitRejectedOnTabbingAwayIsReportedOnceAndGetsTheFocusBack) {
   Open();
   Click(IDC_SERIES_E96);
-  // Each box is followed in the tab order by a box that holds a wrong text too.
-  for (const auto& [box, text, message, title] :
-       {std::tuple{IDC_E24_MIN, "0R5", "E24 minimum value is 1 ohm", "Limits Error"},
-        std::tuple{IDC_E96_MIN, "1M电阻", "E96 minimum value is not a valid number",
-                   "Validation Error"}}) {
-    SCOPED_TRACE(text);
-    const auto next = static_cast<ControlId>(box + 1);
-    Type(box, text);
-    Type(next, "y");
-    const auto nextLosesTheFocus = [&] {
-      wxFocusEvent lost(wxEVT_KILL_FOCUS, next);
-      lost.SetEventObject(&Box(next));
-      Box(next).GetEventHandler()->ProcessEvent(lost);
-      Settle();
-    };
-    wxTEST_DIALOG(Press(WXK_TAB, Box(box)), StopMessage(message, title, nextLosesTheFocus));
-    EXPECT_EQ(wxWindow::FindFocus(), &Box(box));
-    Type(box, "1R");
-  }
-  // A box left for the Calculate button is checked by Calculate too: the check waiting for its
-  // turn comes while Calculate's box is open and adds none of its own.
-  Type(IDC_E24_MAX, "x");
-  Box(IDC_E24_MAX).SetFocus();
-  Settle();
-  Control(IDC_CALCULATE).SetFocus();
-  wxTEST_DIALOG(Click(IDC_CALCULATE),
-                StopMessage("E24 maximum value is not a valid number", "Validation Error", Settle));
-  EXPECT_EQ(wxWindow::FindFocus(), &Box(IDC_E24_MAX));
+  Type(IDC_E96_MIN, "1M电阻");
+  Type(IDC_E96_MAX, "y");
+  const auto message =
+      StopMessage("E96 minimum value is not a valid number", "Validation Error", Settle);
+  wxTEST_DIALOG(Press(WXK_TAB, Box(IDC_E96_MIN)), message);
+  EXPECT_EQ(wxWindow::FindFocus(), &Box(IDC_E96_MIN));
+  // Left for the Calculate button, the box is checked by Calculate too: its own check, waiting
+  // for its turn, comes while Calculate's box is open and adds none.
+  LoseFocus(IDC_E96_MIN);
+  wxTEST_DIALOG(Click(IDC_CALCULATE), message);
+  EXPECT_EQ(wxWindow::FindFocus(), &Box(IDC_E96_MIN));
 }
 
-TEST_F(FrameTest, EnterInAnyBoxCalculatesOnceTheFormIsInitialised) {
-  Open(InitialUpdate::Later);
-  Calculate("289");
-  EXPECT_EQ(Text(IDC_BEST_ACTUAL), "");
-  frame_->view().OnInitialUpdate();
-  Press(WXK_RETURN, Box(IDC_E24_MAX));
-  EXPECT_EQ(Text(IDC_BEST_ACTUAL), "288R934");
-}
-
-TEST_F(FrameTest, Required289FillsTheBorderedRowsAndRowsFurtherOffThanTheToleranceTurnLightRed) {
+// Rows further off than the tolerance turn light red; each field shows its row's colour inside
+// its edge, and its text halfway down. 5k lists its exact pairs at the tab stops.
+TEST_F(FrameTest, TheRowsShowTheirColoursAndTheListItsPairsAtTheTabStops) {
   Open();
-  Calculate("289");
-  EXPECT_EQ(Row(BEST_ROW), "288R934|470R|E24|750R|E24|-0.0227|in parallel");
-  EXPECT_EQ(Row(HIGHER_ROW), "289R412|300R|E24|8k2|E24|+0.1425|in parallel");
-  EXPECT_EQ(ListLines(), Texts{"no exact matches found"});
-  EXPECT_EQ(RowColours(), (Colours{light, grey, grey}));
+  Calculate("0R6");
+  EXPECT_EQ((std::vector{Control(IDC_BEST_R1).GetBackgroundColour(),
+                         Control(IDC_LOWER_ERROR).GetBackgroundColour(),
+                         Control(IDC_HIGHER_CONNECTION).GetBackgroundColour()}),
+            (std::vector{light, grey, alert}));
+  const auto& field = static_cast<ResultField&>(Control(IDC_BEST_ACTUAL));
+  const wxImage image = Grab(field);
+  const auto at = [&](int x, int y) {
+    return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+  };
+  const int w = image.GetWidth(), h = image.GetHeight(), edge = field.EdgeWidth();
+  EXPECT_EQ((std::vector{at(0, 0), at(w - 1, h - 1), at(1, 1), at(w - 2, h - 2), at(w - 3, 2)}),
+            (std::vector<wxColour>{
+                {160, 160, 160}, {255, 255, 255}, {105, 105, 105}, {227, 227, 227}, light}));
+  // The first and the last row of the text's ink between the edges.
+  int top = h, bottom = 0;
+  for (int y = edge; y < h - edge; ++y)
+    for (int x = edge; x < w - edge; ++x)
+      if (at(x, y) != light) top = std::min(top, y), bottom = y;
+  EXPECT_NEAR(top - edge, h - edge - 1 - bottom, 2) << top << " to " << bottom;
 
-  // Each field shows its row's colour inside its edge, and its text halfway down.
-  const wxColour shadow{160, 160, 160}, darkShadow{105, 105, 105}, white{255, 255, 255},
-      lightEdge{227, 227, 227};
-  for (const auto& [id, background, inner] :
-       {std::tuple{IDC_BEST_ACTUAL, light, std::pair{darkShadow, lightEdge}},
-        std::tuple{IDC_LOWER_ACTUAL, grey, std::pair{grey, grey}}}) {
-    SCOPED_TRACE(id);
-    const auto& field = static_cast<ResultField&>(Control(id));
-    const wxImage image = Grab(field);
-    const auto at = [&](int x, int y) {
-      return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
-    };
-    const int w = image.GetWidth(), h = image.GetHeight(), edge = field.EdgeWidth();
-    EXPECT_EQ((Colours{at(0, 0), at(w - 1, h - 1), at(1, 1), at(w - 2, h - 2), at(w - 3, 2)}),
-              (Colours{shadow, white, inner.first, inner.second, background}));
-    // The first and the last row of the text's ink between the edges.
-    int top = h, bottom = 0;
-    for (int y = edge; y < h - edge; ++y)
-      for (int x = edge; x < w - edge; ++x)
-        if (at(x, y) != background) top = std::min(top, y), bottom = y;
-    EXPECT_NEAR(top - edge, h - edge - 1 - bottom, 2) << top << " to " << bottom;
-  }
-
-  // 50R's lower pair is 0.12 % off: within 1 %, beyond the 0.1 % of E96 at that tolerance.
-  Type(IDC_REQUIRED, "50R");
-  Click(IDC_SERIES_E96);
-  EXPECT_EQ(RowColours(), (Colours{light, grey, grey}));
-  Click(IDC_TOLERANCE_01);
-  EXPECT_EQ(Text(IDC_LOWER_ERROR), "-0.1199");
-  EXPECT_EQ(RowColours(), (Colours{light, alert, grey}));
-}
-
-TEST_F(FrameTest, Required5kListsItsExactPairsAtTheTabStopsAndADoubleClickTakesOne) {
-  Open();
   Calculate("5k");
-  Calculate("5k");
-  // Their texts, line for line and field for field, are what the screen reader's test reads.
+  // One width per line after the list was emptied and filled again; what the lines say is what
+  // the screen reader's test reads.
   CHScrollListBox& list = List();
-  EXPECT_EQ(ListLines().at(2), "R1 (E24) = 7k5\tR2 (E24) = 15k\tin parallel");
-  // One width per line after the list was emptied and filled again.
   EXPECT_EQ(list.Extent().ItemWidths().size(), 5u);
-  const std::string tail(100, 'x');
-  list.AddLine("R1 (E96) = 4k75\tR2 (E24) = 240R\t" + tail);
   // The result font is monospaced: the average width of the 52 letters is that of any one.
   const int stop = 10 * list.GetTextExtent("x").x;
   ASSERT_EQ(list.Extent().TabStops(), std::vector<int>{stop});
   // Fields of 14 or 15 characters end between the first and the second stop after their start.
-  EXPECT_EQ(list.Extent().MaxWidth(), 4 * stop + list.GetTextExtent(tail).x + 6);
   EXPECT_TRUE(WaitUntil([&] {
     return std::tuple(list.GetColumn(0)->GetWidth(), list.GetColumn(1)->GetWidth(),
                       list.GetColumn(2)->GetWidth() >= list.Extent().MaxWidth() - 4 * stop) ==
            std::tuple(2 * stop, 2 * stop, true);
   }));
-
   // The arrow keys move the current line, which the focus puts on the first; a double-click takes
   // a line into the best row.
   Press(WXK_DOWN, list);
@@ -121,7 +134,7 @@ TEST_F(FrameTest, Required5kListsItsExactPairsAtTheTabStopsAndADoubleClickTakesO
   mouse.MouseMove(list.ClientToScreen(wxPoint(line.x + 4, line.y + line.height / 2)));
   mouse.MouseDblClick();
   Settle();
-  EXPECT_EQ(Row(BEST_ROW), "5k|7k5|E24|15k|E24|+0.0000|in parallel");
+  EXPECT_EQ((Texts{Text(IDC_BEST_R1), Text(IDC_BEST_CONNECTION)}), (Texts{"7k5", "in parallel"}));
 }
 
 }  // namespace

@@ -5,19 +5,18 @@
 // has started wx; wx assertions and modal dialogs that no wxTEST_DIALOG expects fail the test.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
 #include <wx/testing.h>
-#include <wx/tooltip.h>
 #include <wx/uiaction.h>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -29,14 +28,9 @@
 #include "ui/tamblor_view.h"
 #include "ui/tooltips.h"
 
-inline void PrintTo(const wxColour& colour, std::ostream* out) {
-  *out << colour.GetAsString(wxC2S_CSS_SYNTAX).utf8_string();
-}
-
 namespace tamblor::testing {
 
 using Texts = std::vector<std::string>;
-using Colours = std::vector<wxColour>;
 
 // Handles events until `done` holds or about five seconds have passed; returns `done()`.
 inline bool WaitUntil(const std::function<bool()>& done) {
@@ -66,7 +60,8 @@ inline wxImage Grab(const wxWindow& window) {
 // Expects a modal dialog of class Dialog, runs `check` on it while it is open, closes it with OK.
 template <typename Dialog>
 struct ExpectModal : wxExpectModalBase<Dialog, ExpectModal<Dialog>> {
-  explicit ExpectModal(std::function<void(Dialog&)> check) : check(std::move(check)) {}
+  explicit ExpectModal(std::function<void(Dialog&)> check = [](Dialog&) {})
+      : check(std::move(check)) {}
   int OnInvoked(Dialog* dialog) const override {
     check(*dialog);
     return wxID_OK;
@@ -78,16 +73,19 @@ struct ExpectModal : wxExpectModalBase<Dialog, ExpectModal<Dialog>> {
 inline ExpectModal<wxGenericMessageDialog> StopMessage(
     std::string text, std::string title, std::function<void()> whileOpen = [] {}) {
   return ExpectModal<wxGenericMessageDialog>([=](wxGenericMessageDialog& box) {
-    EXPECT_EQ(box.GetMessage().utf8_string(), text);
-    EXPECT_EQ(box.GetTitle().utf8_string(), title);
-    EXPECT_EQ(box.GetMessageDialogStyle() & (wxICON_MASK | wxYES_NO | wxCANCEL), wxICON_STOP);
+    EXPECT_EQ(std::tuple(box.GetMessage().utf8_string(), box.GetTitle().utf8_string(),
+                         box.GetMessageDialogStyle() & (wxICON_MASK | wxYES_NO | wxCANCEL)),
+              std::tuple(text, title, wxICON_STOP));
     whileOpen();
   });
 }
 
 class FrameTest : public ::testing::Test {
  protected:
-  FrameTest() { std::filesystem::current_path(directory_); }
+  FrameTest() {
+    std::filesystem::create_directory(directory_);
+    std::filesystem::current_path(directory_);
+  }
   ~FrameTest() override {
     if (frame_) CloseWindow();
     std::filesystem::current_path(previous_);
@@ -117,54 +115,27 @@ class FrameTest : public ::testing::Test {
     const auto* field = dynamic_cast<ResultField*>(&Control(id));
     return (field ? field->Value() : Box(id).GetValue()).utf8_string();
   }
-  // The fields of a result row, joined by "|".
-  std::string Row(const ResultRowFields& row) {
-    std::string texts = Text(row.actual);
-    for (ControlId field : {row.r1, row.r1Series, row.r2, row.r2Series, row.error, row.connection})
-      texts.append("|").append(Text(field));
-    return texts;
-  }
-  // The backgrounds of the best, lower and higher rows, each from a field of another column.
-  Colours RowColours() {
-    return {Control(IDC_BEST_R1).GetBackgroundColour(),
-            Control(IDC_LOWER_ERROR).GetBackgroundColour(),
-            Control(IDC_HIGHER_CONNECTION).GetBackgroundColour()};
-  }
-  Texts ListLines() {
-    Texts lines;
-    for (int line = 0; line < List().Count(); ++line) lines.emplace_back(List().Line(line));
-    return lines;
-  }
-  // The series and tolerance chosen, such as "E24 1%", and how many of the seven controls that
-  // E96 switches on are enabled.
-  std::pair<std::string, int> SeriesChoice() {
+  // The series and tolerance chosen, such as "E24 1%", and whether the tolerance, which E96 alone
+  // has, can be chosen.
+  std::string SeriesChoice() {
     const auto on = [this](int id) { return static_cast<wxRadioButton&>(Control(id)).GetValue(); };
-    int enabled = 0;
-    for (int id : {IDC_TOLERANCE_GROUP, IDC_TOLERANCE_1, IDC_TOLERANCE_01, IDC_E96_MIN, IDC_E96_MAX,
-                   IDC_E96_MIN_LABEL, IDC_E96_MAX_LABEL})
-      enabled += Control(id).IsEnabled();
-    return {std::string(on(IDC_SERIES_E24) ? "E24 " : "E96 ")
-                .append(on(IDC_TOLERANCE_1) ? "1%" : "0.1%"),
-            enabled};
+    return (on(IDC_SERIES_E24) ? "E24 " : "E96 ") +
+           std::string(on(IDC_TOLERANCE_1) ? "1%" : "0.1%") +
+           (Control(IDC_TOLERANCE_01).IsEnabled() ? "" : " fixed");
   }
   // The three switches of the menu, tooltips, band picture and always on top, all on or all off,
   // and the labels of the checked entries in the order of their command numbers.
   void ExpectSwitches(bool on, const Texts& checkedEntries) {
     frame_->DoMenuUpdates();
     Texts checked;
-    for (int id = MenuItemId(ID_EXPLAIN); id <= MenuItemId(ID_ALWAYS_ON_TOP); ++id) {
-      const wxMenuItem* item = frame_->GetMenuBar()->FindItem(id);
-      if (item && item->IsCheckable() && item->IsChecked())
+    for (int id = MenuItemId(ID_EXPLAIN); id <= MenuItemId(ID_ALWAYS_ON_TOP); ++id)
+      if (const wxMenuItem* item = frame_->GetMenuBar()->FindItem(id);
+          item && item->IsCheckable() && item->IsChecked())
         checked.push_back(item->GetItemLabelText().utf8_string());
-    }
     EXPECT_EQ(checked, checkedEntries);
-    for (const ToolTipEntry& entry : toolTipTable) {
-      const wxToolTip* tip = Control(entry.control).GetToolTip();
-      EXPECT_EQ(tip ? tip->GetTip() : "", on ? wxString::FromUTF8(entry.textUtf8) : "")
-          << entry.control;
-    }
-    EXPECT_EQ(Picture().IsShown(), on);
-    EXPECT_EQ(frame_->HasFlag(wxSTAY_ON_TOP), on);
+    for (const ToolTipEntry& entry : toolTipTable)
+      EXPECT_EQ(Control(entry.control).GetToolTipText().utf8_string(), on ? entry.textUtf8 : "");
+    EXPECT_EQ(std::pair(Picture().IsShown(), frame_->HasFlag(wxSTAY_ON_TOP)), std::pair(on, on));
     EXPECT_TRUE(WaitUntil([on] {
       return (std::system("xprop -name zadazud _NET_WM_STATE | grep -q STATE_ABOVE") == 0) == on;
     })) << "window manager's state";
@@ -181,6 +152,11 @@ class FrameTest : public ::testing::Test {
   void Calculate(const std::string& required) {
     Type(IDC_REQUIRED, required);
     Press(WXK_RETURN, Box(IDC_REQUIRED));
+  }
+  // Tells `box` that it lost the focus, as GTK does when the user leaves it.
+  void LoseFocus(ControlId box) {
+    wxFocusEvent lost(wxEVT_KILL_FOCUS, box);
+    Box(box).GetEventHandler()->ProcessEvent(lost);
   }
   // Clicks a push button or a radio button.
   void Click(ControlId id) {
@@ -200,17 +176,9 @@ class FrameTest : public ::testing::Test {
 
   const wxColour light{225, 225, 225}, grey{200, 200, 200}, alert{255, 100, 100};
   CMainFrame* frame_ = nullptr;
-
- private:
-  static std::filesystem::path MakeDirectory() {
-    const std::filesystem::path directory =
-        std::filesystem::temp_directory_path() /
-        ("tamblor-gui-" + std::to_string(std::random_device()()));
-    std::filesystem::create_directory(directory);
-    return directory;
-  }
   const std::filesystem::path previous_ = std::filesystem::current_path();
-  const std::filesystem::path directory_ = MakeDirectory();
+  const std::filesystem::path directory_ =
+      std::filesystem::temp_directory_path() / ("tamblor-gui-" + std::to_string(getpid()));
 };
 
 }  // namespace tamblor::testing
