@@ -52,6 +52,12 @@ TEST_F(FrameTest, FirstStartThenEachMenuCommandThenTheSettingsReadBackAtTheNextS
   EXPECT_EQ(Text(IDC_E96_MIN), "1R");
   Click(IDC_SERIES_E24);
   EXPECT_EQ(SeriesChoice(), "E24 1% fixed");
+  // A box holds only the characters that count: an eighth one typed is refused.
+  Type(IDC_REQUIRED, "1");
+  Press(WXK_END, Box(IDC_REQUIRED));
+  wxUIActionSimulator().Text("2345678");
+  Settle();
+  EXPECT_EQ(Text(IDC_REQUIRED), "1234567");
   for (int c : {ID_TOOLTIPS, ID_BAND_PICTURE, ID_ALWAYS_ON_TOP, ID_E24_4_BANDS, ID_E96_5_BANDS})
     Choose(c);
   ExpectSwitches(true, defaultChecks);
