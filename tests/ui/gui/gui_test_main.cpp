@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/dialog.h>
+#include <wx/evtloop.h>
 #include <wx/init.h>
 #include <wx/modalhook.h>
 
@@ -41,6 +42,10 @@ int main(int argc, char** argv) {
   });
   UnexpectedDialogGuard guard;
   guard.Register();
+  // An active loop, though never run: on Windows, yielding dispatches messages only through one,
+  // and only its dispatch turns keys into the form's char hook events.
+  wxGUIEventLoop loop;
+  wxEventLoopActivator activeLoop(&loop);
   const int result = RUN_ALL_TESTS();
   guard.Unregister();
   wxEntryCleanup();
