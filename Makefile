@@ -3,7 +3,7 @@ FUZZ_SECONDS ?= 60
 
 .PHONY: all test run bench fuzz format package
 all:
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo && cmake --build build -j$$(nproc)
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release && cmake --build build -j$$(nproc)
 test:
 	./test.sh
 run:
