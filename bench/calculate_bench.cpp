@@ -34,12 +34,9 @@ class SilentForm : public FormControls {
   }
   void SetFieldText(ControlId, std::string_view) override {}
   int MatchListCount() override { return 0; }
-  int MatchListCurrent() override { return -1; }
   void MatchListAdd(std::string_view) override {}
   void MatchListDelete(int) override {}
-  void SetFocusTo(ControlId) override {}
   void ShowStopMessage(std::string_view, std::string_view) override {}
-  void RepaintBands() override {}
 };
 
 // Argument: 0 E24, 1 E96 at 1 %, 2 E96 at 0.1 %.

@@ -1,27 +1,29 @@
 #include "cli/json_output.h"
 
+#include <utility>
+
 #include "values/band_code.h"
 
 namespace tamblor::cli {
+namespace {
+
+// The members of a result row's object, in column order.
+constexpr std::pair<std::string_view, ControlId ResultRowFields::*> rowMembers[] = {
+    {"actual", &ResultRowFields::actual},        {"r1", &ResultRowFields::r1},
+    {"r1_series", &ResultRowFields::r1Series},   {"r2", &ResultRowFields::r2},
+    {"r2_series", &ResultRowFields::r2Series},   {"error", &ResultRowFields::error},
+    {"connection", &ResultRowFields::connection}};
+
+}  // namespace
 
 void JsonResultWriter::Row(std::string_view name, const TextForm& form,
                            const ResultRowFields& fields) {
   json_.Key(name);
   json_.BeginObject();
-  json_.Key("actual");
-  json_.Text(form.Field(fields.actual));
-  json_.Key("r1");
-  json_.Text(form.Field(fields.r1));
-  json_.Key("r1_series");
-  json_.Text(form.Field(fields.r1Series));
-  json_.Key("r2");
-  json_.Text(form.Field(fields.r2));
-  json_.Key("r2_series");
-  json_.Text(form.Field(fields.r2Series));
-  json_.Key("error");
-  json_.Text(form.Field(fields.error));
-  json_.Key("connection");
-  json_.Text(form.Field(fields.connection));
+  for (const auto& [key, member] : rowMembers) {
+    json_.Key(key);
+    json_.Text(form.Field(fields.*member));
+  }
   json_.EndObject();
 }
 

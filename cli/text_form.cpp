@@ -27,9 +27,6 @@ void TextForm::SetFieldText(ControlId field, std::string_view text) {
 
 int TextForm::MatchListCount() { return static_cast<int>(lineCount_); }
 
-// Nothing is ever selected: there is no one to double-click.
-int TextForm::MatchListCurrent() { return -1; }
-
 void TextForm::MatchListAdd(std::string_view line) {
   if (lineCount_ == lines_.size()) lines_.emplace_back();
   lines_[lineCount_++] = line;
@@ -41,14 +38,8 @@ void TextForm::MatchListDelete(int line) {
   --lineCount_;
 }
 
-// The command line has no focus to move.
-void TextForm::SetFocusTo(ControlId) {}
-
 void TextForm::ShowStopMessage(std::string_view text, std::string_view title) {
   message_ = StopMessage{std::string{title}, std::string{text}};
 }
-
-// The band codes are read from the state once the calculation is over.
-void TextForm::RepaintBands() {}
 
 }  // namespace tamblor::cli

@@ -26,7 +26,9 @@ struct StopMessage {
 };
 
 // The calculator form over plain strings: boxes, result fields and match list are texts, a message
-// box is recorded instead of shown. Reused from value to value without allocating once warm.
+// box is recorded instead of shown. Nothing is ever selected, there is no focus to move, and the
+// band codes are read from the state once the calculation is over. Reused from value to value
+// without allocating once warm.
 class TextForm final : public FormControls {
  public:
   // Makes the form as fresh: the five boxes hold the limit texts and `required`, the result fields,
@@ -40,12 +42,9 @@ class TextForm final : public FormControls {
   std::string_view BoxText(ControlId box) override;
   void SetFieldText(ControlId field, std::string_view text) override;
   int MatchListCount() override;
-  int MatchListCurrent() override;
   void MatchListAdd(std::string_view line) override;
   void MatchListDelete(int line) override;
-  void SetFocusTo(ControlId control) override;
   void ShowStopMessage(std::string_view text, std::string_view title) override;
-  void RepaintBands() override;
 
  private:
   static constexpr int firstId = IDC_REQUIRED;

@@ -12,14 +12,7 @@ constexpr Rgb outline{92, 70, 48};
 constexpr Rgb leadLight{200, 200, 196};
 constexpr Rgb leadUnderside{140, 140, 136};
 
-struct Span {
-  int firstColumn;
-  int lastColumn;
-  int top;
-  int bottom;
-};
-
-constexpr std::array<Span, 7> bodyShape{{
+constexpr std::array<ColumnSpan, 7> bodyShape{{
     {6, 6, 12, 19},
     {7, 7, 10, 21},
     {8, 11, 9, 22},    // left cap
@@ -42,12 +35,7 @@ constexpr std::array<Band, 4> bands{{
 }};
 constexpr int bandWidth = 2;
 
-bool InBody(int x, int y) {
-  for (const Span& span : bodyShape)
-    if (x >= span.firstColumn && x <= span.lastColumn && y >= span.top && y <= span.bottom)
-      return true;
-  return false;
-}
+bool InBody(int x, int y) { return InShape(bodyShape, x, y); }
 
 Rgb BodyColourAt(int x, int y) {
   Rgb colour = bodyTan;
@@ -67,14 +55,12 @@ Raster AppIconArt(int size) {
     raster.Set(x, leadRow, leadLight);
     raster.Set(x, leadRow + 1, leadUnderside);
   }
+  PaintShape(raster, bodyShape, 0, 0, BodyColourAt);
   for (int y = 0; y < iconSize; ++y)
-    for (int x = 0; x < iconSize; ++x) {
-      if (InBody(x, y)) {
-        raster.Set(x, y, BodyColourAt(x, y));
-      } else if (InBody(x - 1, y) || InBody(x + 1, y) || InBody(x, y - 1) || InBody(x, y + 1)) {
+    for (int x = 0; x < iconSize; ++x)
+      if (!InBody(x, y) &&
+          (InBody(x - 1, y) || InBody(x + 1, y) || InBody(x, y - 1) || InBody(x, y + 1)))
         raster.Set(x, y, outline);
-      }
-    }
   return size == iconSize ? raster : Resampled(raster, size, size);
 }
 

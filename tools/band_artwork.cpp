@@ -85,13 +85,7 @@ constexpr int leftCapEnd = 17;  // body columns, counted from its left end
 constexpr int rightCapStart = 39;
 
 // Rows a body covers in each of its 58 columns: rounded ends, raised end caps, a narrower middle.
-struct BodyColumns {
-  int firstColumn;
-  int lastColumn;
-  int top;
-  int bottom;
-};
-constexpr std::array<BodyColumns, 8> bodyShape{{
+constexpr std::array<ColumnSpan, 8> bodyShape{{
     {0, 0, 21, 30},
     {1, 1, 19, 32},
     {2, leftCapEnd, 17, 34},
@@ -116,14 +110,11 @@ Rgb BodyAt(int column, int y) {
 }
 
 void DrawBody(Raster& raster, int left, int leadLeft, int leadRight) {
-  for (const BodyColumns& part : bodyShape)
-    raster.FillRect(left + part.firstColumn + shadowOffset, part.top + shadowOffset,
-                    left + part.lastColumn + shadowOffset, part.bottom + shadowOffset, bodyShadow);
+  PaintShape(raster, bodyShape, left + shadowOffset, shadowOffset,
+             [](int, int) { return bodyShadow; });
   raster.FillRect(leadLeft, leadTopRow, leadRight, leadTopRow, leadLight);
   raster.FillRect(leadLeft, leadTopRow + 1, leadRight, leadTopRow + 1, leadUnderside);
-  for (const BodyColumns& part : bodyShape)
-    for (int column = part.firstColumn; column <= part.lastColumn; ++column)
-      for (int y = part.top; y <= part.bottom; ++y) raster.Set(left + column, y, BodyAt(column, y));
+  PaintShape(raster, bodyShape, left, 0, BodyAt);
 }
 
 void DrawEmptyFrame(Raster& raster, int left, int right) {

@@ -70,6 +70,13 @@ Rgb Raster::At(int x, int y) const {
   return {pixel[0], pixel[1], pixel[2]};
 }
 
+bool InShape(ColumnShape shape, int column, int row) {
+  return std::ranges::any_of(shape, [&](const ColumnSpan& span) {
+    return column >= span.firstColumn && column <= span.lastColumn && row >= span.top &&
+           row <= span.bottom;
+  });
+}
+
 Raster Resampled(const Raster& source, int width, int height) {
   const std::size_t channels = source.WithAlpha() ? 4 : 3;
   Raster target(width, height, true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace tamblor::artwork {
@@ -42,6 +43,28 @@ class Raster {
   bool withAlpha_;
   std::vector<std::uint8_t> bytes_;
 };
+
+// One piece of a shape drawn column by column: each of its columns covers the rows top to bottom,
+// edges inclusive.
+struct ColumnSpan {
+  int firstColumn;
+  int lastColumn;
+  int top;
+  int bottom;
+};
+using ColumnShape = std::span<const ColumnSpan>;
+
+bool InShape(ColumnShape shape, int column, int row);
+
+// Sets every pixel of the shape, its column 0 and row 0 placed at (left, top), to
+// colourAt(column, row) in the shape's own coordinates.
+template <typename ColourAt>
+void PaintShape(Raster& raster, ColumnShape shape, int left, int top, ColourAt colourAt) {
+  for (const ColumnSpan& span : shape)
+    for (int column = span.firstColumn; column <= span.lastColumn; ++column)
+      for (int row = span.top; row <= span.bottom; ++row)
+        raster.Set(left + column, top + row, colourAt(column, row));
+}
 
 // The raster redrawn at another size with alpha, each new pixel the area-weighted mean of the
 // pixels it covers: whole-number enlargements keep hard pixel edges, reductions blend them.
