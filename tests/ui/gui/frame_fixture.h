@@ -13,12 +13,6 @@
 #include <wx/radiobut.h>
 #include <wx/testing.h>
 #include <wx/uiaction.h>
-#ifdef __WXMSW__
-#include <wx/msw/wrapwin.h>
-#else
-#include <gdk/gdkx.h>
-#include <gtk/gtk.h>
-#endif
 
 #include <filesystem>
 #include <fstream>
@@ -142,17 +136,6 @@ class FrameTest : public ::testing::Test {
     for (const ToolTipEntry& entry : toolTipTable)
       EXPECT_EQ(Control(entry.control).GetToolTipText().utf8_string(), on ? entry.textUtf8 : "");
     EXPECT_EQ(std::pair(Picture().IsShown(), frame_->HasFlag(wxSTAY_ON_TOP)), std::pair(on, on));
-    EXPECT_TRUE(WaitUntil([this, on] { return KeptOnTop() == on; })) << "window system's state";
-  }
-  // Whether the window system keeps the frame above other windows, asked by the frame's own id.
-  bool KeptOnTop() {
-#ifdef __WXMSW__
-    return (GetWindowLongPtrW(frame_->GetHWND(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-#else
-    const auto window = gdk_x11_window_get_xid(gtk_widget_get_window(frame_->GetHandle()));
-    const std::string ask = "xprop -id " + std::to_string(window) + " _NET_WM_STATE";
-    return std::system((ask + " | grep -q STATE_ABOVE").c_str()) == 0;
-#endif
   }
 
   void Type(ControlId box, std::string text) { Box(box).ChangeValue(wxString::FromUTF8(text)); }
