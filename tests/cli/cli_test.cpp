@@ -148,8 +148,9 @@ TEST(Cli, ReadsEveryLineOfStandardInput) {
   EXPECT_EQ(endless.err, "Validation Error: Requested value is longer than 7 characters\n");
   const CliRun folder = RunCli({}, "", ".");
   // The reason is the system's own, which differs between platforms.
-  EXPECT_EQ(std::pair(folder.status, folder.err.substr(0, 41)),
-            std::pair(2, std::string("tamblor-cli: cannot read standard input: ")));
+  const std::string cannotRead = "tamblor-cli: cannot read standard input: ";
+  EXPECT_EQ(std::pair(folder.status, folder.err.substr(0, cannotRead.size())),
+            std::pair(2, cannotRead));
 }
 
 TEST(Cli, AlignsTheRowsTheListAndTheBands) {
