@@ -1,5 +1,6 @@
 #include "values/series.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tamblor {
@@ -40,14 +41,17 @@ double OhmsFromMantissa(double mantissa, std::int32_t exponent) {
 
 namespace {
 
+// The candidate is the last entry less than the tolerance above the mantissa; the table ascends,
+// so those entries are a prefix of it.
 template <std::size_t N>
 std::optional<int> FindInTable(const std::array<double, N>& table, double mantissa) {
-  std::optional<int> candidate;
-  for (std::size_t i = 0; i < N; ++i) {
-    if (table[i] - standardValueTolerance < mantissa) candidate = static_cast<int>(i);
+  const auto above = std::partition_point(table.begin(), table.end(), [mantissa](double entry) {
+    return entry - standardValueTolerance < mantissa;
+  });
+  if (above == table.begin() || !(mantissa < above[-1] + standardValueTolerance)) {
+    return std::nullopt;
   }
-  if (candidate && mantissa < table[*candidate] + standardValueTolerance) return candidate;
-  return std::nullopt;
+  return static_cast<int>(above - 1 - table.begin());
 }
 
 }  // namespace
