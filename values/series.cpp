@@ -48,7 +48,7 @@ std::optional<int> FindInTable(const std::array<double, N>& table, double mantis
   const auto above = std::partition_point(table.begin(), table.end(), [mantissa](double entry) {
     return entry - standardValueTolerance < mantissa;
   });
-  if (above == table.begin() || !(mantissa < above[-1] + standardValueTolerance)) {
+  if (above == table.begin() || mantissa >= above[-1] + standardValueTolerance) {
     return std::nullopt;
   }
   return static_cast<int>(above - 1 - table.begin());
