@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "engine/calculate_command.h"
 #include "engine/combination_table.h"
@@ -187,6 +188,10 @@ void CTamblorView::MatchListAdd(std::string_view line) { matchList_->AddLine(lin
 void CTamblorView::MatchListDelete(int line) { matchList_->DeleteLine(line); }
 
 void CTamblorView::SetFocusTo(ControlId control) {
+  if (inFocusEvent_) {
+    CallAfter([this, control] { SetFocusTo(control); });
+    return;
+  }
   // The box that loses the focus to the one at fault is not being left by the user: checking it
   // here would let two wrong boxes take the focus from each other for ever.
   refocusing_ = true;
@@ -195,6 +200,12 @@ void CTamblorView::SetFocusTo(ControlId control) {
 }
 
 void CTamblorView::ShowStopMessage(std::string_view text, std::string_view title) {
+  if (inFocusEvent_) {
+    CallAfter([this, text = std::string(text), title = std::string(title)] {
+      ShowStopMessage(text, title);
+    });
+    return;
+  }
   // One failed check, one box: a check set off while a box is open (its box losing the focus
   // to the message, say) reports nothing more.
   if (messageOpen_) return;
@@ -304,10 +315,12 @@ void CTamblorView::OnLimitBoxKillFocus(wxFocusEvent& event) {
   // The focus going to the form's own message box, or back to a box at fault, is not the user
   // leaving a box.
   if (messageOpen_ || refocusing_) return;
-  // wx allows neither a modal box nor a focus change while the focus moves: the check waits for
-  // the next turn of the event loop.
-  const auto box = static_cast<ControlId>(event.GetId());
-  CallAfter([this, box] { tamblor::OnLimitBoxKillFocus(state_, *this, box); });
+  // Checked now: the click that took the focus, on a tolerance button say, is handled next and may
+  // change the box's text. Its message and the focus's return wait for the next turn of the event
+  // loop, as wx allows neither a modal box nor a focus change while the focus moves.
+  inFocusEvent_ = true;
+  tamblor::OnLimitBoxKillFocus(state_, *this, static_cast<ControlId>(event.GetId()));
+  inFocusEvent_ = false;
 }
 
 void CTamblorView::ShowBoxText(ControlId box, std::string_view text) {

@@ -164,6 +164,13 @@ class FrameTest : public ::testing::Test {
     Control(id).GetEventHandler()->ProcessEvent(click);
     Settle();
   }
+  // Clicks a control with the real mouse: GTK moves the focus to it on the press, before the click.
+  void ClickWithMouse(int id) {
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(Control(id).GetScreenRect().GetPosition() + wxPoint(4, 4));
+    mouse.MouseClick();
+    Settle();
+  }
   // Chooses a menu entry by its command number or stock id; a checkable one toggles first, as a
   // click does.
   void Choose(int command) {
