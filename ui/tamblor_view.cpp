@@ -12,6 +12,7 @@
 #include "engine/combination_table.h"
 #include "settings/form_settings.h"
 #include "settings/settings_file.h"
+#include "ui/accessible_text.h"
 #include "ui/generic_message_dialog.h"
 #include "ui/main_frame.h"
 #include "ui/match_list.h"
@@ -47,6 +48,13 @@ constexpr int matchListTabStopDialogUnits = 40;
 
 wxString FromUtf8(std::string_view text) { return wxString::FromUTF8(text.data(), text.size()); }
 
+// A box's name is its label's text: the label that the template puts just before it.
+wxString LabelBefore(const wxWindow& box) {
+  wxString label = box.GetPrevSibling()->GetLabel();
+  label.EndsWith(":", &label);
+  return label;
+}
+
 }  // namespace
 
 CTamblorView::CTamblorView(CMainFrame& frame) : frame_(frame) {
@@ -61,7 +69,10 @@ CTamblorView::CTamblorView(CMainFrame& frame) : frame_(frame) {
     size.IncTo(radio->GetBestSize());
     radio->SetSize(size);
   }
-  for (ControlId box : textBoxes) Box(box).SetMaxLength(boxTextLength);
+  for (ControlId box : textBoxes) {
+    Box(box).SetMaxLength(boxTextLength);
+    SetAccessibleName(Box(box), LabelBefore(Box(box)));
+  }
   matchList_ = new CHScrollListBox(this, IDC_MATCH_LIST);
   resources.AttachUnknownControl("IDC_MATCH_LIST", matchList_, this);
   matchListTop_ = ConvertDialogToPixels(wxPoint(0, matchListTopDialogUnits)).y;
