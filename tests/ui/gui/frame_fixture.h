@@ -146,9 +146,10 @@ class FrameTest : public ::testing::Test {
     wxUIActionSimulator().Char(key);
     Settle();
   }
-  void Calculate(const std::string& required) {
+  // Types `required` and calculates with `enter`, the main Enter key or the keypad's.
+  void Calculate(const std::string& required, int enter = WXK_RETURN) {
     Type(IDC_REQUIRED, required);
-    Press(WXK_RETURN, Box(IDC_REQUIRED));
+    Press(enter, Box(IDC_REQUIRED));
   }
   // Tells `box` that it lost the focus, as GTK does when the user leaves it.
   void LoseFocus(ControlId box) {
