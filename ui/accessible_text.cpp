@@ -6,20 +6,17 @@
 
 namespace tamblor {
 
-void SetAccessibleName(wxWindow& control, const wxString& name) {
+void SetAccessibleName([[maybe_unused]] wxWindow& control, [[maybe_unused]] const wxString& name) {
 #ifdef __WXGTK__
   atk_object_set_name(gtk_widget_get_accessible(control.GetHandle()), name.utf8_str());
-#else
-  (void)control, (void)name;
 #endif
 }
 
-void SetAccessibleDescription(wxWindow& control, const wxString& description) {
+void SetAccessibleDescription([[maybe_unused]] wxWindow& control,
+                              [[maybe_unused]] const wxString& description) {
 #ifdef __WXGTK__
   atk_object_set_description(gtk_widget_get_accessible(control.GetHandle()),
                              description.utf8_str());
-#else
-  (void)control, (void)description;
 #endif
 }
 
