@@ -239,7 +239,7 @@ void CTamblorView::EnableToolTips(bool on) {
   for (const ToolTipEntry& entry : toolTipTable) {
     wxWindow* control = FindWindow(entry.control);
     if (on) {
-      control->SetToolTip(wxString::FromUTF8(entry.textUtf8));
+      control->SetToolTip(wxGetTranslation(wxString::FromUTF8(entry.textUtf8)));
     } else {
       control->UnsetToolTip();
     }
