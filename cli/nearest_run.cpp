@@ -30,7 +30,8 @@ void NearestRun::Value(std::string_view input) {
   const TargetReading target = ReadTarget(input);
   found_.clear();
   if (!target.message) {
-    for (const PartOrigin series : series_) found_.push_back(FindNearestValues(target.ohms, series));
+    for (const PartOrigin series : series_)
+      found_.push_back(FindNearestValues(target.ohms, series));
   }
   if (json_) {
     AppendJson(input, target);

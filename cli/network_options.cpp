@@ -34,8 +34,7 @@ std::optional<std::string> ForEachListItem(std::string_view list, Visit visit) {
   }
 }
 
-std::optional<std::string> ReadBound(std::string_view option, std::string_view text,
-                                     double& ohms) {
+std::optional<std::string> ReadBound(std::string_view option, std::string_view text, double& ohms) {
   const std::optional<double> read = ExactOhmsFromText(text);
   if (!read) {
     return std::string{option} + ": " + Quoted(text) + " is not a value in the notation" +
@@ -97,9 +96,10 @@ std::optional<std::string> ReadSeriesList(std::string_view option, std::string_v
 
 void DefineNetworkOptions(CLI::App& command, GivenNetworkOptions& given) {
   CLI::Option* series =
-      command.add_option("--series", given.series,
-                         "Value sets to take parts from, comma-separated: e3, e6, e12, e24, e48, "
-                         "e96, e192; a value in several is a part of the first (default e24)")
+      command
+          .add_option("--series", given.series,
+                      "Value sets to take parts from, comma-separated: e3, e6, e12, e24, e48, "
+                      "e96, e192; a value in several is a part of the first (default e24)")
           ->option_text("LIST");
   command
       .add_option("--stock", given.stock,

@@ -23,13 +23,13 @@ NearestValues FindNearestValues(double target, PartOrigin series) {
   const std::vector<Part> parts =
       SeriesParts({&series, 1}, PartBounds{target / searchSpan, target * searchSpan, {}});
   NearestValues values;
-  const auto atOrAbove = std::lower_bound(
-      parts.begin(), parts.end(), target,
-      [](const Part& part, double ohms) { return part.ohms < ohms; });
+  const auto atOrAbove =
+      std::lower_bound(parts.begin(), parts.end(), target,
+                       [](const Part& part, double ohms) { return part.ohms < ohms; });
   if (atOrAbove != parts.end()) values.above = MatchOf(*atOrAbove, target);
-  const auto above = std::upper_bound(
-      parts.begin(), parts.end(), target,
-      [](double ohms, const Part& part) { return ohms < part.ohms; });
+  const auto above =
+      std::upper_bound(parts.begin(), parts.end(), target,
+                       [](double ohms, const Part& part) { return ohms < part.ohms; });
   if (above != parts.begin()) values.below = MatchOf(*std::prev(above), target);
   if (values.above && values.below) {
     values.nearest = std::fabs(values.above->error) <= std::fabs(values.below->error)

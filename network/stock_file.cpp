@@ -11,9 +11,9 @@ StockFileReading ReadStockFile(const std::filesystem::path& file) {
   if (!bytes) return {{}, "cannot read " + file.string() + ": " + reason};
   StockList list = ParseStockList(*bytes);
   if (list.error) {
-    return {{},
-            file.string() + ": line " + std::to_string(list.error->line) + ": " +
-                list.error->reason};
+    return {
+        {},
+        file.string() + ": line " + std::to_string(list.error->line) + ": " + list.error->reason};
   }
   return {std::move(list.parts), std::nullopt};
 }
