@@ -11,12 +11,13 @@ constexpr std::string_view partCountHeadings[] = {"", "1 part", "2 parts", "3 pa
 
 }  // namespace
 
-NetworkRun::NetworkRun(const CommandLine& commandLine)
+NetworkRun::NetworkRun(const CommandLine& commandLine, Output& output)
     : json_(commandLine.json),
       query_(commandLine.network),
       tolerance_(commandLine.network.tolerance),
       setUpFailure_(query_.SetUpFailure()),
-      jsonWriter_(output_.Text()) {}
+      output_(output),
+      jsonWriter_(output.Text()) {}
 
 void NetworkRun::Value(std::string_view input) {
   const TargetReading target = ReadTarget(input);
