@@ -130,6 +130,7 @@ void DefineSubcommands(CLI::App& app, std::string_view first, Subcommands& subco
   AddValuesAndJson(*subcommands.nearest, commandLine);
   for (CLI::App* subcommand : {subcommands.network, subcommands.nearest}) {
     subcommand->disabled(subcommand->get_name() != first);
+    subcommand->group("");  // the footer lists them: the usage shows the calculator's as it was
   }
 }
 
