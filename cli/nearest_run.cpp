@@ -24,7 +24,9 @@ struct MatchTexts {
 }  // namespace
 
 NearestRun::NearestRun(const CommandLine& commandLine, Output& output)
-    : json_(commandLine.json), series_(commandLine.nearestSeries), output_(output),
+    : json_(commandLine.json),
+      series_(commandLine.nearestSeries),
+      output_(output),
       jsonWriter_(output.Text()) {}
 
 void NearestRun::Value(std::string_view input) {

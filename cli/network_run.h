@@ -34,7 +34,6 @@ class NetworkRun {
 
   bool json_;
   NetworkQuery query_;
-  std::optional<double> tolerance_;  // percent, over every part's own
   std::optional<InputMessage> setUpFailure_;
   std::vector<NetworkResult> results_;
   Output& output_;

@@ -48,6 +48,12 @@ TEST(NetworkCli, WorkedExampleAsJsonKeysInOrder) {
   EXPECT_EQ(best["resistors"], Json::parse(R"([
       {"text":"470R","value":470.0,"series":"E24","tolerance":5.0},
       {"text":"750R","value":750.0,"series":"E24","tolerance":5.0}])"));
+  // One tolerance for every part, and bounds that take a standard value in.
+  const CliRun narrow = RunCli({"network", "--json", "--tolerance", "0.1", "--max-parts", "1",
+                                "--min", "300R", "--max", "300R", "289"});
+  const Json only = JsonLines(narrow.out).at(0)["results"];
+  EXPECT_EQ(std::tuple(only.size(), only[0]["network"], only[0]["resistors"][0]["tolerance"]),
+            std::tuple(1u, "300R", 0.1));
 }
 
 TEST(NetworkCli, HumanLayoutHasPartCountsAsHeadingsAndAlignedColumns) {
@@ -154,6 +160,7 @@ TEST(NearestCli, EachSetInTheOrderGivenWithNullWhereNone) {
         {set["series"], set["nearest"]["text"], set["below"]["text"], set["above"]["text"]});
   EXPECT_EQ(texts,
             Json::parse(R"([["E24", "300R", "270R", "300R"], ["E3", "220R", "220R", "470R"]])"));
+  EXPECT_EQ(RunCli({"nearest", "1k", "abc"}).status, 1);
   const std::string huge(31, '9');
   EXPECT_NE(RunCli({"nearest", "--json", "--series", "e3", huge}).out.find(R"("above":null)"),
             std::string::npos);
