@@ -134,9 +134,8 @@ void DefineSubcommands(CLI::App& app, std::string_view first, Subcommands& subco
   }
 }
 
-// The arguments last first, as the parser takes them. "--name=" gives the option an empty value,
-// where the parser would take the next argument instead.
-// `app` is the command whose options they are.
+// The arguments last first, as the parser takes them. "--name=" gives the option of `app`, the
+// command named, an empty value, where the parser would take the next argument instead.
 std::vector<std::string> ParserArguments(int argc, const char* const* argv, const CLI::App& app) {
   std::vector<std::string> arguments;
   bool optionsEnded = false;
