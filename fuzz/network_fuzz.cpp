@@ -46,7 +46,8 @@ void FindAll(const cli::CommandLine& commandLine, const std::vector<std::string>
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);)
       if (!nlohmann::json::accept(line)) std::abort();
-  } else if (std::ranges::any_of(text, [](char c) { return c != '\n' && (c < 0x20 || c > 0x7e); })) {
+  } else if (std::ranges::any_of(text,
+                                 [](char c) { return c != '\n' && (c < 0x20 || c > 0x7e); })) {
     std::abort();
   }
 }
@@ -69,9 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   cli::CommandLine commandLine;
   if (cli::ParseCommandLine(static_cast<int>(argv.size()), argv.data(), commandLine)) return 0;
 
-  std::vector<std::string> values(commandLine.values.begin(),
-                                  commandLine.values.begin() +
-                                      std::min<std::size_t>(commandLine.values.size(), 4));
+  std::vector<std::string> values(
+      commandLine.values.begin(),
+      commandLine.values.begin() + std::min<std::size_t>(commandLine.values.size(), 4));
   values.push_back(provider.ConsumeRandomLengthString(32));
   tamblor::NetworkSearchSpec& spec = commandLine.network;
   if (spec.parts.size() > 48) spec.maxParts = std::min(spec.maxParts, 2);
