@@ -114,9 +114,8 @@ void AppendBands(std::string_view name, const BandCode& code, bool isR1,
   out += '\n';
 }
 
-// The text with what could drive a terminal written as escapes: control characters as JSON writes
-// them, a backslash doubled, and every byte outside ASCII as \x and two hex digits, since a value
-// in the notation never holds one and an 8-bit terminal takes some of them as controls.
+}  // namespace
+
 void AppendEscaped(std::string_view text, std::string& out) {
   constexpr std::string_view hex = "0123456789abcdef";
   for (const char c : text) {
@@ -150,8 +149,6 @@ void AppendEscaped(std::string_view text, std::string& out) {
     }
   }
 }
-
-}  // namespace
 
 void AppendHumanResult(std::string_view required, const CalculatorState& state,
                        const TextForm& form, std::string& out) {

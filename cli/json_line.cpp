@@ -32,4 +32,9 @@ void JsonLineWriter::Integer(long value) {
   out_.append(digits.data(), end);
 }
 
+void JsonLineWriter::Number(double value) {
+  BeforeValue();
+  out_ += nlohmann::json(value).dump();
+}
+
 }  // namespace tamblor::cli

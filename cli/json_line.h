@@ -35,6 +35,9 @@ class JsonLineWriter {
 
   void Text(std::string_view text);
   void Integer(long value);
+  // The shortest text that reads back as `value`, with ".0" on a whole number as the JSON library
+  // writes it (289.0); null for NaN and the infinities, which JSON lacks.
+  void Number(double value);
 
   void Boolean(bool value) {
     BeforeValue();

@@ -10,6 +10,8 @@
 #include "cli/human_output.h"
 #include "cli/json_output.h"
 #include "cli/line_reader.h"
+#include "cli/nearest_run.h"
+#include "cli/network_run.h"
 #include "cli/options.h"
 #include "cli/output.h"
 
@@ -17,10 +19,13 @@ namespace tamblor::cli {
 namespace {
 
 // Calculates the values one by one, writes their results and notes whether any gave none.
-class Run {
+class CalculatorRun {
  public:
-  explicit Run(const CommandLine& commandLine)
-      : json_(commandLine.json), calculator_(commandLine), jsonWriter_(output_.Text()) {}
+  CalculatorRun(const CommandLine& commandLine, Output& output)
+      : json_(commandLine.json),
+        calculator_(commandLine),
+        output_(output),
+        jsonWriter_(output.Text()) {}
 
   void Value(std::string_view required) {
     const bool result = calculator_.Calculate(required);
@@ -47,17 +52,19 @@ class Run {
  private:
   bool json_;
   Calculator calculator_;
-  Output output_;
+  Output& output_;
   JsonResultWriter jsonWriter_;
   std::string messageLine_;
   long valueCount_ = 0;
   bool anyWithoutResult_ = false;
 };
 
-int Main(int argc, const char* const* argv) {
-  CommandLine commandLine;
-  if (const std::optional<int> status = ParseCommandLine(argc, argv, commandLine)) return *status;
-  Run run(commandLine);
+// Gives `run` each value of the arguments, or else each line of standard input but the blank
+// ones; returns the exit status.
+template <typename Run>
+int RunValues(const CommandLine& commandLine) {
+  Output output;
+  Run run(commandLine, output);
   if (commandLine.values.empty()) {
     LineReader reader(STDIN_FILENO, [&run] { run.Flush(); });
     for (std::string_view line; reader.Next(line);) {
@@ -74,6 +81,20 @@ int Main(int argc, const char* const* argv) {
   }
   run.Flush();
   return run.AnyWithoutResult() ? 1 : 0;
+}
+
+int Main(int argc, const char* const* argv) {
+  CommandLine commandLine;
+  if (const std::optional<int> status = ParseCommandLine(argc, argv, commandLine)) return *status;
+  switch (commandLine.command) {
+    case Command::Network:
+      return RunValues<NetworkRun>(commandLine);
+    case Command::Nearest:
+      return RunValues<NearestRun>(commandLine);
+    case Command::Calculator:
+      break;
+  }
+  return RunValues<CalculatorRun>(commandLine);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <tuple>
 #include <utility>
 
+#include "cli/network_options.h"
 #include "engine/calculate_command.h"
 #include "settings/form_settings.h"
 #include "settings/settings_file.h"
@@ -73,12 +74,68 @@ OptionHandles DefineOptions(CLI::App& app, GivenOptions& given, CommandLine& com
           [](const std::string& value) { return value.empty() ? "empty text" : ""; }, ""));
   app.footer(
       "Exit status: 0 when every value gave a result, 1 when any stopped at a message or found no "
-      "pair (all are still processed), 2 for a usage error or input that can't be read.");
+      "pair (all are still processed), 2 for a usage error or input that can't be read.\n\n"
+      "Subcommands, named first, each with its own --help:\n"
+      "  network  the best networks of 1 to 4 resistors from a set of values or a stock file\n"
+      "  nearest  the standard values nearest each value, in each set");
   return handles;
 }
 
-// The arguments last first, as the parser takes them. "--name=" gives the option an empty value,
-// where the parser would take the next argument instead.
+constexpr std::string_view subcommandFooter =
+    "Exit status: 0 when every value gave a result, 1 when any stopped at a message or had "
+    "nothing within the bounds (all are still processed), 2 for a usage error or input that "
+    "can't be read.";
+
+// The values and --json, as every subcommand takes them.
+void AddValuesAndJson(CLI::App& command, CommandLine& commandLine) {
+  command.add_flag("--json", commandLine.json, "One JSON object per value, one per line");
+  command
+      .add_option("VALUE", commandLine.values,
+                  "Required resistances in the value notation (4k7, 51R1, 1M), at most 31 "
+                  "characters each; without any, one per line from standard input")
+      ->check(CLI::Validator(
+          [](const std::string& value) { return value.empty() ? "empty text" : ""; }, ""));
+  command.footer(std::string{subcommandFooter});
+}
+
+constexpr std::string_view allSeries = "e3,e6,e12,e24,e48,e96,e192";
+
+struct Subcommands {
+  CLI::App* network;
+  GivenNetworkOptions networkGiven;
+  CLI::App* nearest;
+  std::string nearestSeries{allSeries};
+};
+
+// Adds both subcommands, each enabled only when named first: a value of the calculator's is never
+// taken for one, and its usage shows none.
+void DefineSubcommands(CLI::App& app, std::string_view first, Subcommands& subcommands,
+                       CommandLine& commandLine) {
+  subcommands.network = app.add_subcommand(
+      "network",
+      "Finds the networks of 1 to 4 resistors, joined in series and in parallel, that come "
+      "closest to each required value, best first for each number of parts, with the worst case "
+      "within the parts' tolerances.");
+  DefineNetworkOptions(*subcommands.network, subcommands.networkGiven);
+  AddValuesAndJson(*subcommands.network, commandLine);
+  subcommands.nearest = app.add_subcommand(
+      "nearest",
+      "Finds the standard value nearest each required value in each set, with the largest at or "
+      "below it and the smallest at or above it.");
+  subcommands.nearest
+      ->add_option("--series", subcommands.nearestSeries,
+                   "Value sets, comma-separated: e3, e6, e12, e24, e48, e96, e192 (default all "
+                   "seven)")
+      ->option_text("LIST");
+  AddValuesAndJson(*subcommands.nearest, commandLine);
+  for (CLI::App* subcommand : {subcommands.network, subcommands.nearest}) {
+    subcommand->disabled(subcommand->get_name() != first);
+    subcommand->group("");  // the footer lists them: the usage shows the calculator's as it was
+  }
+}
+
+// The arguments last first, as the parser takes them. "--name=" gives the option of `app`, the
+// command named, an empty value, where the parser would take the next argument instead.
 std::vector<std::string> ParserArguments(int argc, const char* const* argv, const CLI::App& app) {
   std::vector<std::string> arguments;
   bool optionsEnded = false;
@@ -124,8 +181,10 @@ void ApplyGivenOptions(const GivenOptions& given, const OptionHandles& handles,
 }
 
 int ReportUsageError(CLI::App& app, std::string_view problem) {
-  // The problem line heads the report; the description would stand between it and the usage.
+  // The problem line heads the report; the description would stand between it and the usage,
+  // which is the subcommand's when one was named.
   app.description("");
+  for (CLI::App* subcommand : app.get_subcommands()) subcommand->description("");
   std::fprintf(stderr, "%s: %.*s\n%s", app.get_name().c_str(), static_cast<int>(problem.size()),
                problem.data(), app.help().c_str());
   return 2;
@@ -140,8 +199,14 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
       std::string{programName}};
   GivenOptions given;
   const OptionHandles handles = DefineOptions(app, given, commandLine);
+  const std::string_view first = argc > 1 ? argv[1] : "";
+  Subcommands subcommands;
+  DefineSubcommands(app, first, subcommands, commandLine);
+  const CLI::App* named = first == "network"   ? subcommands.network
+                          : first == "nearest" ? subcommands.nearest
+                                               : &app;
   try {
-    std::vector<std::string> arguments = ParserArguments(argc, argv, app);
+    std::vector<std::string> arguments = ParserArguments(argc, argv, *named);
     app.parse(arguments);
   } catch (const CLI::CallForHelp& request) {
     return app.exit(request);
@@ -149,6 +214,18 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
     return app.exit(request);
   } catch (const CLI::ParseError& error) {
     return ReportUsageError(app, error.what());
+  }
+  if (subcommands.network->parsed()) {
+    commandLine.command = Command::Network;
+    const std::optional<std::string> problem =
+        BuildNetworkSpec(*subcommands.network, subcommands.networkGiven, commandLine.network);
+    return problem ? std::optional{ReportUsageError(app, *problem)} : std::nullopt;
+  }
+  if (subcommands.nearest->parsed()) {
+    commandLine.command = Command::Nearest;
+    const std::optional<std::string> problem =
+        ReadSeriesList("--series", subcommands.nearestSeries, commandLine.nearestSeries);
+    return problem ? std::optional{ReportUsageError(app, *problem)} : std::nullopt;
   }
   Settings settings;
   if (handles.settingsFile->count() > 0) {

@@ -6,11 +6,17 @@
 #include <vector>
 
 #include "engine/calculator_state.h"
+#include "network/network_query.h"
+#include "network/part.h"
 
 namespace tamblor::cli {
 
+// The calculator, or the subcommand named first.
+enum class Command : std::uint8_t { Calculator, Network, Nearest };
+
 // What the arguments ask for.
 struct CommandLine {
+  Command command = Command::Calculator;
   bool json = false;                // JSON Lines instead of the human layout
   std::vector<std::string> values;  // empty: read standard input
   // The form's state from the settings file (or the defaults), with the options given over it.
@@ -18,6 +24,10 @@ struct CommandLine {
   // The first limit option longer than the form's box takes, as its messages name it
   // ("E24 minimum"); empty when there is none.
   std::string_view overlongLimit;
+  // The network subcommand's search, its parts already bounded.
+  NetworkSearchSpec network;
+  // The sets the nearest subcommand looks in, in the order given.
+  std::vector<PartOrigin> nearestSeries;
 };
 
 // Parses the arguments into `commandLine`. Returns an exit status when the program ends here:

@@ -1,15 +1,14 @@
 #include "engine/calculate_command.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <iterator>
 #include <optional>
 
 #include "engine/combination_table.h"
 #include "engine/search.h"
 #include "values/band_code.h"
+#include "values/error_percent.h"
 #include "values/value_text.h"
 
 namespace tamblor {
@@ -152,19 +151,8 @@ std::string_view SeriesName(bool fromE96) { return fromE96 ? "E96" : "E24"; }
 
 std::string_view ConnectionName(bool parallel) { return parallel ? "in parallel" : "in series"; }
 
-// "%+.4f", but independent of the process's locale: the desktop toolkit sets it from the
-// environment, and a decimal comma has no place in the result fields.
 void WriteErrorField(FormControls& form, ControlId field, double errorPercent) {
-  char text[400];
-  char* const digits = text + 1;
-  const auto printed =
-      std::to_chars(digits, std::end(text), errorPercent, std::chars_format::fixed, 4);
-  const char* first = digits;
-  if (!std::signbit(errorPercent)) {
-    text[0] = '+';
-    first = text;
-  }
-  form.SetFieldText(field, std::string_view(first, printed.ptr));
+  form.SetFieldText(field, ErrorPercentText(errorPercent).view());
 }
 
 // Actual value, R1, R2 and both series: the part of a row written before the band codes.

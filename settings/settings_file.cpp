@@ -2,19 +2,17 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cstddef>
 #include <cstdio>
-#include <fstream>
 #include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "settings/leading_number.h"
 #include "settings/replace_file.h"
+#include "values/bounded_file.h"
 
 namespace tamblor {
 namespace {
@@ -206,11 +204,6 @@ std::string FormatSettings(const Settings& settings) {
   return text;
 }
 
-// The system's text for an error number; some failed reads leave none.
-std::string ErrorText(int error) {
-  return error != 0 ? std::generic_category().message(error) : "read error";
-}
-
 }  // namespace
 
 Settings ReadSettings(std::string_view bytes) {
@@ -230,35 +223,7 @@ Settings ReadSettings(std::string_view bytes) {
 
 std::optional<std::string> ReadSettingsFile(const std::filesystem::path& file,
                                             std::string& failure) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(file, error);
-  if (error) {
-    failure = error.message();
-    return std::nullopt;
-  }
-  // A FIFO or a device would block the open or never end.
-  if (!std::filesystem::is_regular_file(status)) {
-    failure = "not a regular file";
-    return std::nullopt;
-  }
-  errno = 0;
-  std::ifstream in(file, std::ios::binary);
-  if (!in.is_open()) {
-    failure = ErrorText(errno);
-    return std::nullopt;
-  }
-  std::string bytes(maxSettingsFileSize + 1, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) {
-    failure = ErrorText(errno);
-    return std::nullopt;
-  }
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  if (bytes.size() > maxSettingsFileSize) {
-    failure = "larger than " + std::to_string(maxSettingsFileSize) + " bytes";
-    return std::nullopt;
-  }
-  return bytes;
+  return ReadBoundedRegularFile(file, maxSettingsFileSize, failure);
 }
 
 bool LoadSettings(Settings& settings, const std::filesystem::path& file) {

@@ -1,0 +1,160 @@
+#include "cli/network_options.h"
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <cmath>
+
+#include "cli/human_output.h"
+#include "network/exact_value.h"
+#include "network/part_set.h"
+#include "network/stock_file.h"
+
+namespace tamblor::cli {
+namespace {
+
+constexpr std::string_view notationHint = " (4k7, 51R1, 1M)";
+
+// A text of the user's within a message, quoted, with what could drive a terminal escaped.
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  AppendEscaped(text, quoted);
+  return quoted += '"';
+}
+
+// Calls `visit` with each item of a comma-separated list; stops at the first problem it returns.
+template <typename Visit>
+std::optional<std::string> ForEachListItem(std::string_view list, Visit visit) {
+  for (std::size_t start = 0;;) {
+    const std::size_t comma = std::min(list.find(',', start), list.size());
+    if (std::optional<std::string> problem = visit(list.substr(start, comma - start))) {
+      return problem;
+    }
+    if (comma == list.size()) return std::nullopt;
+    start = comma + 1;
+  }
+}
+
+std::optional<std::string> ReadBound(std::string_view option, std::string_view text, double& ohms) {
+  const std::optional<double> read = ExactOhmsFromText(text);
+  if (!read || text.empty()) {
+    return std::string{option} + ": " + Quoted(text) + " is not a value in the notation" +
+           std::string{notationHint};
+  }
+  if (!(*read > 0.0)) return std::string{option} + ": " + Quoted(text) + " is not above zero";
+  ohms = *read;
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadBounds(const GivenNetworkOptions& given, PartBounds& bounds) {
+  if (auto problem = ReadBound("--min", given.min, bounds.min)) return problem;
+  if (auto problem = ReadBound("--max", given.max, bounds.max)) return problem;
+  if (bounds.min > bounds.max) {
+    return "--min: " + Quoted(given.min) + " is above --max " + Quoted(given.max);
+  }
+  if (given.exclude.empty()) return std::nullopt;
+  return ForEachListItem(given.exclude, [&bounds](std::string_view item) {
+    const std::optional<double> ohms = ExactOhmsFromText(item);
+    if (!ohms || item.empty()) {
+      return std::optional<std::string>{"--exclude: " + Quoted(item) +
+                                        " is not a value in the notation" +
+                                        std::string{notationHint}};
+    }
+    bounds.excluded.push_back(*ohms);
+    return std::optional<std::string>{};
+  });
+}
+
+// A part's tolerance in percent: a plain decimal number from 0 up to, not including, 100, at
+// which a part's lower limit would be no resistance at all.
+std::optional<std::string> ReadTolerance(const std::string& text, double& percent) {
+  const char* const end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, percent);
+  if (error != std::errc{} || stop != end || !std::isfinite(percent)) {
+    return "--tolerance: " + Quoted(text) + " is not a number";
+  }
+  if (percent < 0.0 || percent >= 100.0) {
+    return "--tolerance: " + Quoted(text) + " is not from 0 up to 100";
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadSeriesList(std::string_view option, std::string_view list,
+                                          std::vector<PartOrigin>& series) {
+  series.clear();
+  return ForEachListItem(list, [&](std::string_view name) {
+    const std::optional<PartOrigin> one = SeriesFromName(name);
+    if (!one) {
+      return std::optional<std::string>{std::string{option} + ": unknown set " + Quoted(name) +
+                                        " (e3, e6, e12, e24, e48, e96, e192)"};
+    }
+    series.push_back(*one);
+    return std::optional<std::string>{};
+  });
+}
+
+void DefineNetworkOptions(CLI::App& command, GivenNetworkOptions& given) {
+  CLI::Option* series =
+      command
+          .add_option("--series", given.series,
+                      "Value sets to take parts from, comma-separated: e3, e6, e12, e24, e48, "
+                      "e96, e192; a value in several is a part of the first (default e24)")
+          ->option_text("LIST");
+  command
+      .add_option("--stock", given.stock,
+                  "Take parts from a stock file instead: one part a line, VALUE [TOL%] [COUNT] "
+                  "(5 % and any count when left out), # starts a comment; a regular file of at "
+                  "most 1 MiB")
+      ->option_text("FILE")
+      ->excludes(series);
+  command.add_option("--min", given.min, "Smallest part allowed (default 1R)")->option_text("TEXT");
+  command.add_option("--max", given.max, "Largest part allowed (default 10M)")->option_text("TEXT");
+  command.add_option("--exclude", given.exclude, "Part values not to use, comma-separated")
+      ->option_text("LIST");
+  command.add_option("--max-parts", given.maxParts, "Networks of 1 up to N parts (default 3)")
+      ->check(CLI::Range(1, maxNetworkParts))
+      ->option_text("1-4");
+  command
+      .add_option("--top", given.top,
+                  "Networks shown per part count, best first (default 3, at most 100)")
+      ->check(CLI::Range(1, maxTopCount))
+      ->option_text("K");
+  command
+      .add_option("--tolerance", given.tolerance,
+                  "Tolerance in percent of every part, stock parts included (default: the set's "
+                  "own: E3, E6 20; E12 10; E24 5; E48 2; E96 1; E192 0.5; stock as listed)")
+      ->option_text("PCT");
+  command
+      .add_option("--rank", given.rank,
+                  "Rank by the error at the parts' values, or by the worst case within their "
+                  "tolerances (default error)")
+      ->check(CLI::IsMember({"error", "worst"}))
+      ->option_text("error|worst");
+}
+
+std::optional<std::string> BuildNetworkSpec(const CLI::App& command,
+                                            const GivenNetworkOptions& given,
+                                            NetworkSearchSpec& spec) {
+  PartBounds bounds;
+  if (auto problem = ReadBounds(given, bounds)) return problem;
+  if (command.get_option("--stock")->count() > 0) {
+    const StockFileReading stock = ReadStockFile(given.stock);
+    if (stock.failure) return "--stock: " + *stock.failure;
+    spec.parts = BoundedParts(stock.parts, bounds);
+  } else {
+    std::vector<PartOrigin> series;
+    if (auto problem = ReadSeriesList("--series", given.series, series)) return problem;
+    spec.parts = SeriesParts(series, bounds);
+  }
+  spec.tolerance.reset();
+  if (command.get_option("--tolerance")->count() > 0) {
+    if (auto problem = ReadTolerance(given.tolerance, spec.tolerance.emplace())) return problem;
+  }
+  spec.maxParts = given.maxParts;
+  spec.top = given.top;
+  spec.ranking = given.rank == "worst" ? Ranking::WorstCase : Ranking::Error;
+  return std::nullopt;
+}
+
+}  // namespace tamblor::cli
