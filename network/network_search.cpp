@@ -54,6 +54,26 @@ class Searcher {
 
   bool Stopped() const { return cancel_.stop_requested(); }
 
+  // The values a network of `parts` parts may have and still enter the list, wider than MayEnter
+  // takes them by a margin far above the rounding of the sums and quotients that carry them over
+  // to the value a member needs.
+  struct Window {
+    double low;
+    double high;
+  };
+  Window Reach(int parts) const {
+    const double reach = top_[parts - 1].Bound() / percentPerOhm_;
+    const double margin = 1e-9 * (target_ + reach);
+    return {target_ - reach - margin, target_ + reach + margin};
+  }
+
+  // Whether a pair's value lies in [low, high]: most members searched have none there, and this
+  // tells so before a scan computes the networks on either side of the need.
+  bool PairWithin(double low, double high) const {
+    const std::size_t j = PairAtOrAbove(low);
+    return j < pairOhms_.size() && pairOhms_[j] <= high;
+  }
+
   // Scans entries [from, to) of a table, each giving a network of the value valueAt(entry),
   // rising with the entry, from the one nearest `need` outward while a network could enter.
   template <typename ValueAt, typename Consider>
@@ -250,6 +270,8 @@ bool Searcher::FourParts() {
 bool Searcher::PairsInSeries() {
   const auto searchFirst = [this](std::size_t second) {
     const double y = pairOhms_[second];
+    const Window reach = Reach(4);
+    if (!PairWithin(reach.low - y, reach.high - y)) return;
     const PairMembers& last = tables_.pairs[second];
     ScanOutward(
         0, second + 1, PairAtOrAbove(target_ - y), top_[3],
@@ -290,6 +312,11 @@ bool Searcher::PairsInParallel() {
     if (y / 2.0 > target_ && !MayEnter(y / 2.0, 4)) break;
     const PairMembers& lower = tables_.pairs[first];
     const double g = 1.0 / y;
+    // y || p in the reach; where no p gives its low end, a negative bound lets all in.
+    const Window reach = Reach(4);
+    const double beyondHigh = 1.0 / reach.high - g;
+    const double pairHigh = beyondHigh > 0.0 ? 1.0 / beyondHigh : infinity;
+    if (!PairWithin(1.0 / (1.0 / reach.low - g), pairHigh)) continue;
     ScanOutward(
         first, pairOhms_.size(), PairAtOrAbove(ParallelNeed(target_, g)), top_[3],
         [&](std::size_t j) { return 1.0 / (g + 1.0 / pairOhms_[j]); },
@@ -314,14 +341,21 @@ bool Searcher::PartInSeriesWithPartParallelToPair() {
     const double x = ohms_[i];
     if (x > target_ && !MayEnter(x, 4)) break;
     const double rest = target_ - x;
+    const Window reach = Reach(4);
+    const double restLow = reach.low - x;
+    const double restHigh = reach.high - x;
     const auto tooLow = [&](double z) { return x + z < target_ && !MayEnter(x + z, 4); };
     const std::size_t begin =
         std::partition_point(ohms_.begin(), ohms_.end(), tooLow) - ohms_.begin();
     for (std::size_t k = begin; k < ohms_.size(); ++k) {
       const double z = ohms_[k];
       const double g = 1.0 / z;
-      const double lowest = x + 1.0 / (g + 1.0 / lowestPair);
-      if (lowest > target_ && !MayEnter(lowest, 4)) break;
+      // z || p in [restLow, restHigh]; where no p gives restLow, a negative bound lets all in.
+      const double pairLow = restLow > 0.0 ? 1.0 / (1.0 / restLow - g) : 0.0;
+      const double beyondHigh = 1.0 / restHigh - g;
+      const double pairHigh = beyondHigh > 0.0 ? 1.0 / beyondHigh : infinity;
+      if (pairHigh < lowestPair) break;
+      if (!PairWithin(pairLow, pairHigh)) continue;
       const double need = rest <= 0.0 ? 0.0 : ParallelNeed(rest, g);
       ScanOutward(
           0, pairOhms_.size(), PairAtOrAbove(need), top_[3],
@@ -353,6 +387,11 @@ bool Searcher::PartParallelToPartInSeriesWithPair() {
     const double lowest = 1.0 / (g + 1.0 / (ohms_.front() + lowestPair));
     if (lowest > target_ && !MayEnter(lowest, 4)) break;
     const double branchNeed = ParallelNeed(target_, g);
+    // x || b in the reach; where no b gives its low end, a negative bound lets all in.
+    const Window reach = Reach(4);
+    const double branchLow = 1.0 / (1.0 / reach.low - g);
+    const double beyondHigh = 1.0 / reach.high - g;
+    const double branchHigh = beyondHigh > 0.0 ? 1.0 / beyondHigh : infinity;
     const auto tooLow = [&](double z) {
       const double highest = 1.0 / (g + 1.0 / (z + highestPair));
       return highest < target_ && !MayEnter(highest, 4);
@@ -361,8 +400,8 @@ bool Searcher::PartParallelToPartInSeriesWithPair() {
         std::partition_point(ohms_.begin(), ohms_.end(), tooLow) - ohms_.begin();
     for (std::size_t k = begin; k < ohms_.size(); ++k) {
       const double z = ohms_[k];
-      const double lowestHere = 1.0 / (g + 1.0 / (z + lowestPair));
-      if (lowestHere > target_ && !MayEnter(lowestHere, 4)) break;
+      if (branchHigh - z < lowestPair) break;
+      if (!PairWithin(branchLow - z, branchHigh - z)) continue;
       ScanOutward(
           0, pairOhms_.size(), PairAtOrAbove(branchNeed - z), top_[3],
           [&](std::size_t j) { return 1.0 / (g + 1.0 / (z + pairOhms_[j])); },
