@@ -264,9 +264,10 @@ bool Searcher::FourParts() {
          PartParallelToPartInSeriesWithPair();
 }
 
-// (a ? b) + (c ? d), the first pair no later in the table than the second, and of x + z + a + b
-// only (x + z) + (a + b) with x ≤ z ≤ a ≤ b. The second is walked outward from half the target,
-// which leaves far fewer to search than the first from the smallest.
+// A pair of either kind in series with another, the first no later in the table than the second,
+// and of x + z + a + b only (x + z) + (a + b) with x ≤ z ≤ a ≤ b, which ties in the table keep in
+// that order. The second is walked outward from half the target, which leaves far fewer to search
+// than the first from the smallest.
 bool Searcher::PairsInSeries() {
   const auto searchFirst = [this](std::size_t second) {
     const double y = pairOhms_[second];
@@ -300,8 +301,8 @@ bool Searcher::PairsInSeries() {
   return !Stopped();
 }
 
-// (a ? b) || (c ? d), the first pair no later in the table than the second, and of x || z || a || b
-// only (x || z) || (a || b) with x ≤ z ≤ a ≤ b.
+// A pair of either kind in parallel with another, the first no later in the table than the
+// second, and of x || z || a || b only (x || z) || (a || b) with x ≤ z ≤ a ≤ b.
 bool Searcher::PairsInParallel() {
   const auto tooLow = [this](double y) { return y < target_ && !MayEnter(y, 4); };
   const std::size_t begin =
