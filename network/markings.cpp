@@ -1,11 +1,13 @@
 #include "network/markings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <span>
 #include <utility>
 
+#include "network/iec_series.h"
 #include "values/band_code.h"
-#include "values/series.h"
 
 namespace tamblor {
 
@@ -13,7 +15,7 @@ namespace {
 
 // A value's significant digits, without trailing zeros, and the power of ten of the first one:
 // 4700 is "47" and 3, 0.102 is "102" and -1.
-struct SignificantDigits {
+struct DecimalDigits {
   std::array<char, 17> digits{};
   int count = 0;
   int exponent = 0;
@@ -22,12 +24,12 @@ struct SignificantDigits {
 // The shortest text that reads back as the same double is the part's decimal value itself, since
 // the part is the double nearest it, and has no trailing zeros: no product or quotient can round
 // a digit wrong.
-SignificantDigits DigitsOf(double ohms) {
+DecimalDigits DigitsOf(double ohms) {
   std::array<char, 32> printed{};
   const auto result = std::to_chars(printed.data(), printed.data() + printed.size(), ohms,
                                     std::chars_format::scientific);
   const std::string_view text(printed.data(), result.ptr - printed.data());
-  SignificantDigits value;
+  DecimalDigits value;
   std::size_t at = 0;
   for (; at < text.size() && text[at] != 'e'; ++at) {
     if (text[at] != '.') value.digits[value.count++] = text[at];
@@ -44,7 +46,7 @@ struct Code {
   int multiplier = 0;
 };
 
-std::optional<Code> CodeOf(const SignificantDigits& value, int classDigits) {
+std::optional<Code> CodeOf(const DecimalDigits& value, int classDigits) {
   if (value.count > classDigits) return std::nullopt;
   Code code;
   code.count = classDigits;
@@ -53,7 +55,7 @@ std::optional<Code> CodeOf(const SignificantDigits& value, int classDigits) {
   return code;
 }
 
-bool NeedsThreeDigits(const Part& part, const SignificantDigits& value) {
+bool NeedsThreeDigits(const Part& part, const DecimalDigits& value) {
   const bool precisionSeries = part.origin == PartOrigin::E48 || part.origin == PartOrigin::E96 ||
                                part.origin == PartOrigin::E192;
   return precisionSeries || part.tolerance < 2.0 ||
@@ -108,7 +110,7 @@ constexpr int eia96LowestMultiplier = -3;
 // The tolerance at or below which a part carries an EIA-96 code.
 constexpr double eia96Tolerance = 1.0;
 
-std::optional<MarkingCode> Eia96CodeOf(const SignificantDigits& value, double tolerance) {
+std::optional<MarkingCode> Eia96CodeOf(const DecimalDigits& value, double tolerance) {
   if (tolerance > eia96Tolerance) return std::nullopt;
   const std::optional<Code> code = CodeOf(value, 3);
   if (!code) return std::nullopt;
@@ -116,13 +118,13 @@ std::optional<MarkingCode> Eia96CodeOf(const SignificantDigits& value, double to
   if (letter < 0 || letter >= static_cast<int>(eia96Letters.size())) return std::nullopt;
   int number = 0;
   for (const char digit : code->digits) number = number * 10 + (digit - '0');
-  for (std::size_t index = 0; index < E96_MANTISSAS.size(); ++index) {
-    if (std::lround(E96_MANTISSAS[index] * 100.0) != number) continue;
-    const char text[] = {static_cast<char>('0' + (index + 1) / 10),
-                         static_cast<char>('0' + (index + 1) % 10), eia96Letters[letter]};
-    return MarkingCode(std::string_view(text, sizeof text));
-  }
-  return std::nullopt;
+  const std::span<const int> e96 = SeriesDigits(PartOrigin::E96).values;
+  const auto found = std::find(e96.begin(), e96.end(), number);
+  if (found == e96.end()) return std::nullopt;
+  const auto index = found - e96.begin() + 1;
+  const char text[] = {static_cast<char>('0' + index / 10), static_cast<char>('0' + index % 10),
+                       eia96Letters[letter]};
+  return MarkingCode(std::string_view(text, sizeof text));
 }
 
 }  // namespace
@@ -130,7 +132,7 @@ std::optional<MarkingCode> Eia96CodeOf(const SignificantDigits& value, double to
 Markings MarkingsOf(const Part& part) {
   Markings markings;
   if (!(part.ohms > 0.0) || !std::isfinite(part.ohms)) return markings;
-  const SignificantDigits value = DigitsOf(part.ohms);
+  const DecimalDigits value = DigitsOf(part.ohms);
   const std::optional<Code> code = CodeOf(value, NeedsThreeDigits(part, value) ? 3 : 2);
   if (code) {
     markings.bands = BandsOf(*code, part.tolerance);
