@@ -6,13 +6,11 @@
 #include <span>
 #include <tuple>
 
+#include "network/network_tables.h"
+
 namespace tamblor {
 
 namespace {
-
-// A leg table this long takes some 160 MB; longer ones (a stock list of thousands of parts, two
-// per leg) are refused rather than swapped.
-constexpr std::size_t maxLegs = 4'000'000;
 
 // Targets between checks of the cancellation flag.
 constexpr std::size_t legsPerCancelCheck = 4096;
@@ -21,10 +19,10 @@ constexpr std::size_t legsPerCancelCheck = 4096;
 // (in percent) keeps every divider that could still tie or win in the scan.
 constexpr double boundSlack = 1e-9;
 
-double SeriesOhms(double a, double b) { return a + b; }
-
-// Conductances add, as the network search joins parallel branches.
-double ParallelOhms(double a, double b) { return 1.0 / (1.0 / a + 1.0 / b); }
+// As the network search joins two members: conductances add in parallel.
+double Joined(Join join, double a, double b) {
+  return join == Join::Series ? a + b : 1.0 / (1.0 / a + 1.0 / b);
+}
 
 double RatioOf(double top, double bottom) { return bottom / (top + bottom); }
 
@@ -77,43 +75,44 @@ class DividerQuery::Ranked {
 DividerQuery::DividerQuery(DividerSearchSpec spec) : spec_(std::move(spec)) {
   spec_.legParts = std::clamp(spec_.legParts, 1, maxLegParts);
   spec_.top = std::clamp(spec_.top, 1, maxTopCount);
-  for (Part& part : spec_.parts) {
-    if (spec_.tolerance) part.tolerance = *spec_.tolerance;
-    countsLimited_ = countsLimited_ || part.count != unlimitedCount;
-  }
-
+  // The network search's rules for which parts count and at which tolerance.
+  spec_.parts = std::move(BuildNetworkTables(std::move(spec_.parts), 1, spec_.tolerance)->parts);
   const std::size_t count = spec_.parts.size();
-  if (count + (spec_.legParts == 2 ? count * (count + 1) : 0) > maxLegs) {
-    setUpFailure_ = InputMessage{"Limits Error",
-                                 "Too many parts for a divider search: narrow the set or bounds"};
+  const double legCount = count + (spec_.legParts == 2 ? count * (count + 1.0) : 0.0);
+  if (legCount * sizeof(Leg) > maxTableBytes) {
+    setUpFailure_ = InputMessage{
+        "Search Too Large",
+        "The table of divider legs of 2 parts from this many values would need more than 256 MB: "
+        "narrow the bounds, choose a smaller set, shorten the stock list or allow 1 part a leg."};
     return;
   }
-  const auto lowOf = [this](std::size_t i) {
-    return spec_.parts[i].ohms * (1.0 - spec_.parts[i].tolerance / 100.0);
-  };
-  const auto highOf = [this](std::size_t i) {
-    return spec_.parts[i].ohms * (1.0 + spec_.parts[i].tolerance / 100.0);
-  };
+
+  std::vector<double> lows;
+  std::vector<double> highs;
+  for (const Part& part : spec_.parts) {
+    countsLimited_ = countsLimited_ || part.count != unlimitedCount;
+    lows.push_back(part.ohms * (1.0 - part.tolerance / 100.0));
+    highs.push_back(part.ohms * (1.0 + part.tolerance / 100.0));
+  }
+  legs_.reserve(static_cast<std::size_t>(legCount));
   const auto add = [this](const Leg& leg) {
     if (leg.value <= spec_.totalMax) legs_.push_back(leg);
   };
   for (std::size_t i = 0; i < count; ++i) {
-    const auto index = static_cast<std::int32_t>(i);
-    add({spec_.parts[i].ohms, lowOf(i), highOf(i), index, index, Join::Single});
+    const auto first = static_cast<std::int32_t>(i);
+    add({spec_.parts[i].ohms, lows[i], highs[i], first});
     if (spec_.legParts < 2) continue;
-    for (std::size_t j = 0; j <= i; ++j) {
-      const double a = spec_.parts[j].ohms;
-      const double b = spec_.parts[i].ohms;
-      const auto other = static_cast<std::int32_t>(j);
-      add({SeriesOhms(a, b), SeriesOhms(lowOf(j), lowOf(i)), SeriesOhms(highOf(j), highOf(i)),
-           other, index, Join::Series});
-      add({ParallelOhms(a, b), ParallelOhms(lowOf(j), lowOf(i)), ParallelOhms(highOf(j), highOf(i)),
-           other, index, Join::Parallel});
+    for (std::size_t k = CountAllows(spec_.parts[i], 2) ? i : i + 1; k < count; ++k) {
+      const auto second = static_cast<std::int32_t>(k);
+      for (const Join join : {Join::Series, Join::Parallel}) {
+        add({Joined(join, spec_.parts[i].ohms, spec_.parts[k].ohms), Joined(join, lows[i], lows[k]),
+             Joined(join, highs[i], highs[k]), first, second, join});
+      }
     }
   }
   std::sort(legs_.begin(), legs_.end(), [](const Leg& a, const Leg& b) {
-    return std::tie(a.value, a.join, a.first, a.second) <
-           std::tie(b.value, b.join, b.first, b.second);
+    return std::tie(a.value, a.second, a.join, a.first) <
+           std::tie(b.value, b.second, b.join, b.first);
   });
   largestLowFactor_ = 0.0;
   smallestHighFactor_ = std::numeric_limits<double>::infinity();
@@ -128,12 +127,12 @@ std::optional<InputMessage> DividerQuery::SetUpFailure() const { return setUpFai
 const std::vector<Part>& DividerQuery::Parts() const { return spec_.parts; }
 
 bool DividerQuery::Allowed(const Leg& top, const Leg& bottom) const {
-  const std::array<std::int32_t, 4> used{top.first, top.join == Join::Single ? -1 : top.second,
-                                         bottom.first,
-                                         bottom.join == Join::Single ? -1 : bottom.second};
+  const std::array<std::int32_t, 4> used{top.first, top.second, bottom.first, bottom.second};
   for (const std::int32_t part : used) {
-    if (part < 0 || spec_.parts[part].count == unlimitedCount) continue;
-    if (std::count(used.begin(), used.end(), part) > spec_.parts[part].count) return false;
+    if (part >= 0 && !CountAllows(spec_.parts[part],
+                                  static_cast<int>(std::count(used.begin(), used.end(), part)))) {
+      return false;
+    }
   }
   return true;
 }
@@ -167,13 +166,13 @@ void DividerQuery::Consider(const DividerTarget& target, std::size_t top, std::s
                     target.ratio * 100.0;
   }
   if (candidate.key > ranked.Bar()) return;
-  const auto partsOf = [](const Leg& leg) { return leg.join == Join::Single ? 1 : 2; };
+  const auto partsOf = [](const Leg& leg) { return leg.second < 0 ? 1 : 2; };
   candidate.parts = partsOf(upper) + partsOf(lower);
   std::array<double, 4> values{};
   std::size_t used = 0;
   for (const Leg* leg : {&upper, &lower}) {
     values[used++] = spec_.parts[leg->first].ohms;
-    if (leg->join != Join::Single) values[used++] = spec_.parts[leg->second].ohms;
+    if (leg->second >= 0) values[used++] = spec_.parts[leg->second].ohms;
   }
   for (std::size_t i = 0; i < used; ++i) {
     if (std::find(values.begin(), values.begin() + i, values[i]) == values.begin() + i) {
@@ -225,32 +224,15 @@ bool DividerQuery::Find(const DividerTarget& target, std::vector<DividerResult>&
 }
 
 DividerLeg DividerQuery::Describe(const Leg& leg) const {
+  NetworkSketch sketch;
+  const int first = sketch.AddPart(leg.first);
+  if (leg.second >= 0) sketch.AddJoin(leg.join, first, sketch.AddPart(leg.second));
+  const NetworkResult network = CanonicalResult(sketch, spec_.parts, leg.value);
   DividerLeg described;
-  const Part& first = spec_.parts[leg.first];
-  if (leg.join == Join::Single) {
-    described.parts = 1;
-    described.text.assign(first.text.view());
-    described.value = first.ohms;
-    described.resistors = {leg.first, 0};
-    return described;
-  }
-  // Ascending by value, equal values by their text, as the network search writes a join.
-  const Part& second = spec_.parts[leg.second];
-  const bool swapped =
-      std::pair(second.ohms, second.text.view()) < std::pair(first.ohms, first.text.view());
-  const Part& a = swapped ? second : first;
-  const Part& b = swapped ? first : second;
-  described.parts = 2;
-  const std::string_view join = leg.join == Join::Series ? " + " : " || ";
-  std::array<char, NetworkText::maxLength> text{};
-  char* end = std::copy(a.text.view().begin(), a.text.view().end(), text.data());
-  end = std::copy(join.begin(), join.end(), end);
-  end = std::copy(b.text.view().begin(), b.text.view().end(), end);
-  described.text.assign(std::string_view(text.data(), end - text.data()));
-  described.value =
-      leg.join == Join::Series ? SeriesOhms(a.ohms, b.ohms) : ParallelOhms(a.ohms, b.ohms);
-  described.resistors =
-      swapped ? std::array{leg.second, leg.first} : std::array{leg.first, leg.second};
+  described.parts = network.parts;
+  described.text = network.text;
+  described.value = network.value;
+  std::copy_n(network.resistors.begin(), maxLegParts, described.resistors.begin());
   return described;
 }
 

@@ -8,6 +8,7 @@
 
 #include "network/input_message.h"
 #include "network/network_query.h"
+#include "network/network_sketch.h"
 #include "network/part.h"
 #include "network/ratio_text.h"
 
@@ -60,7 +61,8 @@ class DividerQuery {
   // Set when the table of legs would need more memory than a search may take; Find then finds
   // nothing.
   std::optional<InputMessage> SetUpFailure() const;
-  // The parts, each at the tolerance the search gives it.
+  // The parts searched: those of the spec with a positive value, ascending, each at the tolerance
+  // the search gives it.
   const std::vector<Part>& Parts() const;
 
   // Fills `results` (cleared first) by rank for a target ratio in (0, 1). Returns false, with
@@ -69,17 +71,15 @@ class DividerQuery {
             std::stop_token cancel = {}) const;
 
  private:
-  enum class Join : std::uint8_t { Single, Series, Parallel };
-
   // A leg in the sorted table: its value at nominal and with every part at its lower or upper
-  // limit, and its parts (`second` unused for a single part).
+  // limit, and its parts (`second` below 0 for a single part).
   struct Leg {
     double value = 0.0;
     double low = 0.0;
     double high = 0.0;
     std::int32_t first = 0;
-    std::int32_t second = 0;
-    Join join = Join::Single;
+    std::int32_t second = -1;
+    Join join = Join::Series;
   };
 
   struct Candidate;

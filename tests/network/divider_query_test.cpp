@@ -54,11 +54,10 @@ std::vector<Rank> BruteForce(const DividerSearchSpec& spec, double wanted) {
   for (const BruteLeg& top : legs) {
     for (const BruteLeg& bottom : legs) {
       const double total = top.value + bottom.value;
+      if (total < spec.totalMin || total > spec.totalMax) continue;
       std::vector<int> used = top.parts;
       used.insert(used.end(), bottom.parts.begin(), bottom.parts.end());
-      if (total < spec.totalMin || total > spec.totalMax || !WithinCounts(spec.parts, used)) {
-        continue;
-      }
+      if (!WithinCounts(parts, used)) continue;
       const double ratio = bottom.value / total;
       const double low = bottom.low / (top.high + bottom.low);
       const double high = bottom.high / (top.low + bottom.high);
@@ -167,8 +166,8 @@ TEST(DividerQuery, MakesThreePointThreeVoltsFromTwelveFromE24) {
 
 TEST(DividerQuery, RefusesATableBeyondTheMemoryOfASearch) {
   DividerSearchSpec spec;
-  spec.parts.resize(2100);
-  for (int i = 0; i < 2100; ++i) spec.parts[i].ohms = i + 1.0;
+  spec.parts.resize(3000);
+  for (int i = 0; i < 3000; ++i) spec.parts[i].ohms = i + 1.0;
   spec.legParts = 2;
   const DividerQuery query(spec);
   ASSERT_TRUE(query.SetUpFailure());
