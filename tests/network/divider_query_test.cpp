@@ -44,6 +44,13 @@ bool WithinCounts(const std::vector<Part>& parts, std::vector<int> used) {
   });
 }
 
+int DistinctValues(const std::vector<Part>& parts, const std::vector<int>& used) {
+  std::vector<double> values;
+  for (const int i : used) values.push_back(parts[i].ohms);
+  std::sort(values.begin(), values.end());
+  return int(std::unique(values.begin(), values.end()) - values.begin());
+}
+
 using Rank = std::tuple<double, int, int, double>;  // key, parts, distinct values, total
 
 std::vector<Rank> BruteForce(const DividerSearchSpec& spec, double wanted) {
@@ -65,11 +72,7 @@ std::vector<Rank> BruteForce(const DividerSearchSpec& spec, double wanted) {
           spec.ranking == Ranking::Error
               ? std::fabs((ratio - wanted) / wanted * 100)
               : std::max(std::fabs(low - wanted), std::fabs(high - wanted)) / wanted * 100;
-      std::vector<double> values;
-      for (const int i : used) values.push_back(spec.parts[i].ohms);
-      std::sort(values.begin(), values.end());
-      const int distinct = int(std::unique(values.begin(), values.end()) - values.begin());
-      ranks.emplace_back(key, int(used.size()), distinct, total);
+      ranks.emplace_back(key, int(used.size()), DistinctValues(parts, used), total);
     }
   }
   std::sort(ranks.begin(), ranks.end());
@@ -100,18 +103,20 @@ TEST(DividerQuery, FindsTheBruteForcesBestDividersWithinBoundsAndCounts) {
     const PartOrigin set = sets[round % 3];
     const double low = std::pow(10.0, int(random() % 3));
     DividerSearchSpec spec;
-    spec.parts = SeriesParts({&set, 1}, {low, low * std::pow(10.0, 1 + int(random() % 2)), {}});
+    spec.legParts = 1 + round % 2;
+    const int decades = spec.legParts == 1 ? 1 + int(random() % 2) : 1;
+    spec.parts = SeriesParts({&set, 1}, {low, low * std::pow(10.0, decades), {}});
     for (Part& part : spec.parts) {
       part.count = int(random() % 4) - 1;
       part.tolerance = std::array{0.5, 1.0, 5.0, 20.0}[random() % 4];
     }
     if (round % 8 == 3) spec.tolerance = 2.0;
-    spec.legParts = 1 + round % 2;
-    spec.top = 1 + int(random() % 12);
+    spec.top = 1 + int(random() % 40);
     spec.ranking = round % 4 < 2 ? Ranking::Error : Ranking::WorstCase;
     spec.totalMin = low * (1 + int(random() % 20));
     spec.totalMax = spec.totalMin * (1 + int(random() % 50));
-    const double wanted = std::uniform_real_distribution(0.01, 0.99)(random);
+    // A half has dividers tied in error above and below it.
+    const double wanted = round % 5 == 0 ? 0.5 : std::uniform_real_distribution(0.01, 0.99)(random);
     const DividerQuery query(spec);
 
     std::vector<DividerResult> results;
@@ -129,13 +134,9 @@ TEST(DividerQuery, FindsTheBruteForcesBestDividersWithinBoundsAndCounts) {
       EXPECT_EQ(result.ratio, result.bottom.value / result.total);
       EXPECT_EQ(result.error, (result.ratio - wanted) / wanted * 100);
       EXPECT_TRUE(result.worst.low <= result.ratio && result.ratio <= result.worst.high);
-      std::vector<double> values;
-      for (const int i : used) values.push_back(query.Parts()[i].ohms);
-      std::sort(values.begin(), values.end());
-      const int distinct = int(std::unique(values.begin(), values.end()) - values.begin());
       const double key =
           spec.ranking == Ranking::Error ? std::fabs(result.error) : result.worst.error;
-      ranks.emplace_back(key, result.parts, distinct, result.total);
+      ranks.emplace_back(key, result.parts, DistinctValues(query.Parts(), used), result.total);
     }
     EXPECT_EQ(ranks, BruteForce(spec, wanted)) << "round " << round;
   }
@@ -162,6 +163,21 @@ TEST(DividerQuery, MakesThreePointThreeVoltsFromTwelveFromE24) {
   std::stop_source stop;
   stop.request_stop();
   EXPECT_FALSE(query.Find({0.5, OutputSource::None, 0.0}, results, stop.get_token()));
+}
+
+TEST(DividerQuery, BreaksATieInErrorByTheLowerTotal) {
+  DividerSearchSpec spec;
+  for (const double ohms : {1000.0, 1200.0, 1500.0, 1800.0}) {
+    spec.parts.push_back({ohms, 5.0, PartOrigin::Stock, 1, FormatValueText(ohms)});
+  }
+  spec.top = 8;
+  spec.totalMin = 0.0;
+  std::vector<DividerResult> results;
+  ASSERT_TRUE(DividerQuery(spec).Find({0.5, OutputSource::None, 0.0}, results));
+  ASSERT_EQ(results.size(), 8u);
+  // 20 % off a half, as 1k2 over 1k8 is, but 500R less in all.
+  EXPECT_EQ(results[7].top.text, "1k5");
+  EXPECT_EQ(results[7].bottom.text, "1k");
 }
 
 TEST(DividerQuery, RefusesATableBeyondTheMemoryOfASearch) {
