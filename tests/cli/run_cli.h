@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -13,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace tamblor::cli::test {
@@ -71,6 +73,22 @@ inline std::vector<Json> JsonLines(const std::string& out) {
   std::istringstream stream(out);
   for (std::string line; std::getline(stream, line);) lines.push_back(Json::parse(line));
   return lines;
+}
+
+// Runs the subcommand with `options` and a value: a usage error (exit 2, nothing on standard
+// output) whose first line names the problem, followed by the subcommand's usage.
+inline void ExpectUsageError(const std::string& subcommand, const Json& options,
+                             const std::string& problem, const std::string& value) {
+  std::vector<std::string> arguments{subcommand};
+  for (const Json& option : options) arguments.push_back(option);
+  arguments.push_back(value);
+  const CliRun run = RunCli(arguments);
+  SCOPED_TRACE(options.dump());
+  EXPECT_EQ(std::tuple(run.status, run.out, run.err.rfind("tamblor-cli: ", 0)),
+            std::tuple(2, "", 0u))
+      << run.err;
+  EXPECT_LT(run.err.find(problem), run.err.find('\n')) << run.err;
+  EXPECT_NE(run.err.find("\nUsage: tamblor-cli " + subcommand + " [OPTIONS]"), std::string::npos);
 }
 
 }  // namespace tamblor::cli::test
