@@ -56,13 +56,21 @@ TEST(DividerCli, TwelveVoltsToThreePointThreeFromE24) {
   // The same ratio ten times over ties; the lower total goes first.
   EXPECT_EQ(std::tuple(line["results"][1]["top"]["network"], line["results"][1]["total"]),
             std::tuple("24k", 33100.0));
+  // Ranked by the worst case, a pair whose range reaches less far from the wanted ratio wins.
+  const Json worst =
+      JsonLines(RunCli({"divider", "--json", "--rank", "worst", "--top", "1", "3.3/12"}).out)
+          .at(0)["results"][0];
+  EXPECT_EQ(std::tuple(worst["top"]["network"], worst["bottom"]["network"]),
+            std::tuple("1k8", "680R"));
+  EXPECT_LT(worst["worst"]["error"], best["worst"]["error"]);
   // A plain ratio names no voltage.
   EXPECT_FALSE(
       JsonLines(RunCli({"divider", "--json", "0.275"}).out).at(0)["results"][0].contains("output"));
 }
 
 TEST(DividerCli, ARegulatorsFeedbackPairFromItsReference) {
-  const CliRun run = RunCli({"divider", "--json", "--vref", "0.8", "--top", "1", "3.3"});
+  const CliRun run =
+      RunCli({"divider", "--json", "--vref", "0.8", "--tolerance", "1", "--top", "1", "3.3"});
   ASSERT_EQ(run.status, 0) << run.err;
   const Json line = JsonLines(run.out).at(0);
   EXPECT_DOUBLE_EQ(line["ratio"], 0.8 / 3.3);
@@ -72,8 +80,8 @@ TEST(DividerCli, ARegulatorsFeedbackPairFromItsReference) {
   EXPECT_NEAR(best["error"], 0.0, 1e-12);
   // The output is lowest where the ratio is highest.
   EXPECT_DOUBLE_EQ(best["output"]["nominal"], 0.8 / Ratio(7500, 2400));
-  EXPECT_DOUBLE_EQ(best["output"]["low"], 0.8 / Ratio(7500 * 0.95, 2400 * 1.05));
-  EXPECT_DOUBLE_EQ(best["output"]["high"], 0.8 / Ratio(7500 * 1.05, 2400 * 0.95));
+  EXPECT_DOUBLE_EQ(best["output"]["low"], 0.8 / Ratio(7500 * 0.99, 2400 * 1.01));
+  EXPECT_DOUBLE_EQ(best["output"]["high"], 0.8 / Ratio(7500 * 1.01, 2400 * 0.99));
 }
 
 TEST(DividerCli, HumanLayoutShowsBothLegsTheirMarkingsAndTheOutput) {
@@ -123,6 +131,11 @@ TEST(DividerCli, AStockFilesCountsHoldAcrossBothLegs) {
     EXPECT_EQ(Json({results.at(0)["ratio"], results[0]["parts"]}), best) << stock;
     EXPECT_EQ(results[0]["top"]["resistors"][0]["series"], "stock");
   }
+  // A part used twice in a leg is marked once.
+  const StockFile three("1k 3\n");
+  EXPECT_NE(RunCli({"divider", "--leg-parts", "2", "--stock", three.path, "1/3"})
+                .out.find("\n    top: 1k brown black red gold, SMD 102\n    bottom: 1k "),
+            std::string::npos);
   const StockFile file("1k 1\n");
   EXPECT_EQ(RunCli({"divider", "--stock", file.path, "0.5"}).out,
             "0.5\n  wanted ratio 0.5\n  no divider within the bounds\n");
