@@ -130,6 +130,8 @@ TEST(DividerCli, AStockFilesCountsHoldAcrossBothLegs) {
     }
     EXPECT_EQ(Json({results.at(0)["ratio"], results[0]["parts"]}), best) << stock;
     EXPECT_EQ(results[0]["top"]["resistors"][0]["series"], "stock");
+    EXPECT_EQ(results[0]["top"]["resistors"].size() + results[0]["bottom"]["resistors"].size(),
+              results[0]["parts"]);
   }
   // A part used twice in a leg is marked once.
   const StockFile three("1k 3\n");
