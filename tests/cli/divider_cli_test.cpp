@@ -2,10 +2,6 @@
 // human layout, stock counts across both legs, the messages of bad ratios and the usage errors of
 // its own options.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <fstream>
 
 #include "run_cli.h"
 
@@ -13,12 +9,6 @@ namespace tamblor::cli::test {
 namespace {
 
 using Texts = std::vector<std::string>;
-
-std::vector<std::string> KeysOf(const Json& object) {
-  std::vector<std::string> keys;
-  for (const auto& item : object.items()) keys.push_back(item.key());
-  return keys;
-}
 
 double Ratio(double top, double bottom) { return bottom / (top + bottom); }
 
@@ -105,21 +95,12 @@ TEST(DividerCli, HumanLayoutShowsBothLegsTheirMarkingsAndTheOutput) {
             "    bottom: 510R green brown brown gold, SMD 511\n");
 }
 
-// A stock file of the test's own, removed at the end; the tests run in parallel.
-class StockFile {
- public:
-  explicit StockFile(const std::string& text) { std::ofstream(path) << text; }
-  ~StockFile() { std::remove(path.c_str()); }
-  const std::string path =
-      testing::TempDir() + "tamblor_divider_stock_" + std::to_string(getpid()) + ".txt";
-};
-
-TEST(DividerCli, AStockFilesCountsHoldAcrossBothLegs) {
+TEST(DividerCli, ATempFilesCountsHoldAcrossBothLegs) {
   // A third from 1k parts takes three pieces: 1k + 1k over 1k, or 1k over 1k || 1k.
   const std::tuple<std::string, Json> cases[] = {
       {"1k 3\n", {1.0 / 3, 3}}, {"1k 2 # a pair\n", {0.5, 2}}, {"1k 1\n", nullptr}};
   for (const auto& [stock, best] : cases) {
-    const StockFile file(stock);
+    const TempFile file(stock);
     const CliRun run =
         RunCli({"divider", "--json", "--leg-parts", "2", "--stock", file.path, "1/3"});
     const Json results = JsonLines(run.out).at(0)["results"];
@@ -134,13 +115,13 @@ TEST(DividerCli, AStockFilesCountsHoldAcrossBothLegs) {
               results[0]["parts"]);
   }
   // A part used twice in a leg is marked once.
-  const StockFile three("1k 3\n");
+  const TempFile three("1k 3\n");
   const std::string marked =
       RunCli({"divider", "--leg-parts", "2", "--top", "1", "--stock", three.path, "1/3"}).out;
   EXPECT_EQ(marked.substr(marked.find("\n    top: ")),
             "\n    top: 1k brown black red gold, SMD 102\n"
             "    bottom: 1k brown black red gold, SMD 102\n");
-  const StockFile file("1k 1\n");
+  const TempFile file("1k 1\n");
   EXPECT_EQ(RunCli({"divider", "--stock", file.path, "0.5"}).out,
             "0.5\n  wanted ratio 0.5\n  no divider within the bounds\n");
 }

@@ -1,11 +1,6 @@
 // The network and nearest subcommands from outside: their JSON lines, the human layout, exit
 // statuses, stock files and the usage errors of every option.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include "run_cli.h"
 
@@ -13,21 +8,6 @@ namespace tamblor::cli::test {
 namespace {
 
 using Texts = std::vector<std::string>;
-
-std::vector<std::string> KeysOf(const Json& object) {
-  std::vector<std::string> keys;
-  for (const auto& item : object.items()) keys.push_back(item.key());
-  return keys;
-}
-
-// A file of the test's own, removed at the end; the tests run in parallel.
-class TempFile {
- public:
-  explicit TempFile(const std::string& text) { std::ofstream(path) << text; }
-  ~TempFile() { std::remove(path.c_str()); }
-  const std::string path =
-      testing::TempDir() + "tamblor_stock_" + std::to_string(getpid()) + ".txt";
-};
 
 TEST(NetworkCli, WorkedExampleAsJsonKeysInOrder) {
   const CliRun run = RunCli({"network", "--json", "--max-parts", "2", "289"});
@@ -97,7 +77,7 @@ TEST(NetworkCli, ExitStatusesAndValuesFromStandardInput) {
   EXPECT_EQ(JsonLines(RunCli({"--json", "289", "network"}).out).at(1)["input"], "network");
 }
 
-TEST(NetworkCli, AStockFilesCountsLimitTheNetworks) {
+TEST(NetworkCli, ATempFilesCountsLimitTheNetworks) {
   // Per stock file, the networks found of 1, 2 and 3 parts.
   const std::pair<std::string, Json> cases[] = {
       {"1k 1\n", {1, 0, 0}}, {"1k 2%  2 # two\n", {1, 2, 0}}, {"1k\n", {1, 2, 3}}};

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -74,6 +75,27 @@ inline std::vector<Json> JsonLines(const std::string& out) {
   for (std::string line; std::getline(stream, line);) lines.push_back(Json::parse(line));
   return lines;
 }
+
+inline std::vector<std::string> KeysOf(const Json& object) {
+  std::vector<std::string> keys;
+  for (const auto& item : object.items()) keys.push_back(item.key());
+  return keys;
+}
+
+// A file of the test's own, removed at the end; the tests run in parallel, several in a process.
+class TempFile {
+ public:
+  explicit TempFile(const std::string& text) { std::ofstream(path) << text; }
+  ~TempFile() { std::remove(path.c_str()); }
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+
+  const std::string path = testing::TempDir() + "tamblor_cli_" + std::to_string(getpid()) + "_" +
+                           std::to_string(made_++) + ".txt";
+
+ private:
+  static inline int made_ = 0;
+};
 
 // Runs the subcommand with `options` and a value: a usage error (exit 2, nothing on standard
 // output) whose first line names the problem, followed by the subcommand's usage.
