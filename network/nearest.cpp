@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "network/part_set.h"
@@ -9,8 +10,8 @@
 namespace tamblor {
 namespace {
 
-// Every series holds each power of ten, so a decade either side always holds a value at or below
-// and one at or above the target; the margin keeps rounding at the edges out of it.
+// Every series holds each power of ten, so a decade either side holds a value at or below and one
+// at or above a target within the set's decades; the margin keeps rounding at the edges out of it.
 constexpr double searchSpan = 20.0;
 
 StandardValueMatch MatchOf(const Part& part, double target) {
@@ -20,8 +21,12 @@ StandardValueMatch MatchOf(const Part& part, double target) {
 }  // namespace
 
 NearestValues FindNearestValues(double target, PartOrigin series) {
-  const std::vector<Part> parts =
+  std::vector<Part> parts =
       SeriesParts({&series, 1}, PartBounds{target / searchSpan, target * searchSpan, {}});
+  // Far beyond the set's smallest or largest value none lies that near: then the whole set.
+  if (parts.empty()) {
+    parts = SeriesParts({&series, 1}, PartBounds{0.0, std::numeric_limits<double>::infinity(), {}});
+  }
   NearestValues values;
   const auto atOrAbove =
       std::lower_bound(parts.begin(), parts.end(), target,

@@ -164,6 +164,7 @@ TEST(DividerCli, EveryBadOptionOfItsOwnIsAUsageErrorNamingIt) {
       {{"--max-parts", "2"}, "--max-parts"},
   });
   for (const Json& c : cases) ExpectUsageError("divider", c[0], c[1], "0.5");
+  EXPECT_EQ(RunCli({"divider", "--total-min", "2k", "--total-max", "2k", "0.5"}).status, 0);
   const std::string help = RunCli({"divider", "--help"}).out;
   EXPECT_NE(help.find("Usage: tamblor-cli divider [OPTIONS] [VALUE...]"), std::string::npos);
   EXPECT_NE(help.find("(default 5, at most 100)"), std::string::npos);

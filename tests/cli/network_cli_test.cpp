@@ -31,11 +31,11 @@ TEST(NetworkCli, WorkedExampleAsJsonKeysInOrder) {
       {"text":"750R","value":750.0,"series":"E24","tolerance":5.0,
        "bands":["violet","green","brown","gold"],"smd":"751","eia96":null}])"));
   // One tolerance for every part, and bounds that take a standard value in.
-  const CliRun narrow = RunCli({"network", "--json", "--tolerance", "0.1", "--max-parts", "1",
+  const CliRun narrow = RunCli({"network", "--json", "--tolerance", "0", "--max-parts", "1",
                                 "--min", "300R", "--max", "300R", "289"});
   const Json only = JsonLines(narrow.out).at(0)["results"];
   EXPECT_EQ(std::tuple(only.size(), only[0]["network"], only[0]["resistors"][0]["tolerance"]),
-            std::tuple(1u, "300R", 0.1));
+            std::tuple(1u, "300R", 0.0));
 }
 
 TEST(NetworkCli, HumanLayoutHasPartCountsAsHeadingsAndAlignedColumns) {
@@ -56,6 +56,12 @@ TEST(NetworkCli, HumanLayoutHasPartCountsAsHeadingsAndAlignedColumns) {
             "      300R orange black brown gold, SMD 301; 8k2 grey red red gold, SMD 822\n"
             "\n1\\u001b\n");
   EXPECT_EQ(run.err, "Validation Error: Requested value is not a valid number\n");
+  // A code without bands, and a part with no marking at all.
+  const TempFile odd("R01\n1k 3%\n");
+  const std::string remarks =
+      RunCli({"network", "--max-parts", "1", "--min", "R01", "--stock", odd.path, "1k"}).out;
+  EXPECT_NE(remarks.find("\n      1k SMD 102\n"), std::string::npos) << remarks;
+  EXPECT_NE(remarks.find("\n      0R01 no markings\n"), std::string::npos) << remarks;
 }
 
 TEST(NetworkCli, ExitStatusesAndValuesFromStandardInput) {
@@ -110,6 +116,7 @@ TEST(NetworkCli, EveryBadOptionIsAUsageErrorNamingIt) {
       {{"--max", "0"}, "--max: \"0\" is not above zero"},
       {{"--exclude", "1k,,2k"}, "--exclude: \"\" is not a value"},
       {{"--tolerance", "-1"}, "--tolerance: \"-1\" is not from 0 up to 100"},
+      {{"--tolerance", "100"}, "--tolerance: \"100\" is not from 0 up to 100"},
       {{"--tolerance", "5%"}, "--tolerance: \"5%\" is not a number"},
       {{"--rank", "best"}, "--rank"},
       {{"--series", "e24", "--stock", badLine.path}, "--series excludes --stock"},

@@ -24,14 +24,16 @@ TEST(FindNearestValues, TakesTheSmallerErrorAndOnATieTheValueAbove) {
     PartOrigin series;
     std::string_view nearest, below, above;
   };
-  // 1R25 lies exactly halfway between 1R and 1R5; 8k needs the next decade.
+  // 1R25 lies exactly halfway between 1R and 1R5; 8k needs the next decade; below the smallest
+  // value there is nothing below.
   const Case cases[] = {{"289", PartOrigin::E24, "300R", "270R", "300R"},
                         {"4k7", PartOrigin::E24, "4k7", "4k7", "4k7"},
                         {"1R25", PartOrigin::E6, "1R5", "1R", "1R5"},
                         {"1R24", PartOrigin::E6, "1R", "1R", "1R5"},
                         {"8k", PartOrigin::E3, "10k", "4k7", "10k"},
                         {"9M2", PartOrigin::E192, "9M2", "9M2", "9M2"},
-                        {"R011", PartOrigin::E12, "0R01", "0R01", "0R012"}};
+                        {"R011", PartOrigin::E12, "0R01", "0R01", "0R012"},
+                        {"R00001", PartOrigin::E3, "0R01", "none", "0R01"}};
   for (const Case& c : cases) {
     const double target = *ExactOhmsFromText(c.target);
     const NearestValues values = FindNearestValues(target, c.series);
@@ -42,10 +44,13 @@ TEST(FindNearestValues, TakesTheSmallerErrorAndOnATieTheValueAbove) {
     EXPECT_EQ(values.above->error, (values.above->part.ohms - target) / target * 100.0);
     EXPECT_EQ(values.above->part.origin, c.series);
   }
-  // Past the largest value the notation writes there is nothing above.
-  const NearestValues beyond = FindNearestValues(1e31, PartOrigin::E24);
+  // Past the largest value the notation writes there is nothing above, and far below the target
+  // the largest of the set.
+  const NearestValues beyond = FindNearestValues(1e31, PartOrigin::E3);
   EXPECT_FALSE(beyond.above);
-  EXPECT_EQ(TextOf(beyond.nearest), TextOf(beyond.below));
+  ASSERT_TRUE(beyond.nearest && beyond.below);
+  EXPECT_EQ(std::tuple(beyond.nearest->part.ohms, beyond.below->part.ohms),
+            std::tuple(4.7e29, 4.7e29));
 }
 
 class StockFileTest : public testing::Test {
@@ -78,8 +83,7 @@ TEST_F(StockFileTest, ReadsARegularFileOfAtMostOneMebibyte) {
   EXPECT_FALSE(ReadStockFile(Write(text)).failure);
   EXPECT_EQ(ReadStockFile(Write(text + "\n")).failure,
             "cannot read " + path_ + ": larger than 1048576 bytes");
-  EXPECT_EQ(ReadStockFile(testing::TempDir()).failure,
-            "cannot read " + testing::TempDir() + ": not a regular file");
+  EXPECT_EQ(ReadStockFile("/dev/null").failure, "cannot read /dev/null: not a regular file");
   std::filesystem::remove(path_);
   EXPECT_EQ(ReadStockFile(path_).failure.value_or("").rfind("cannot read " + path_ + ": ", 0), 0u);
 }

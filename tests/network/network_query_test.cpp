@@ -12,6 +12,7 @@
 
 #include "network/network_sketch.h"
 #include "network/part_set.h"
+#include "network/value_index.h"
 
 namespace tamblor {
 namespace {
@@ -277,6 +278,36 @@ TEST(NetworkQuery, FindsTheWorkedExample) {
   EXPECT_NEAR(results[1].worst.low, 274.487705, 1e-6);
   EXPECT_NEAR(results[1].worst.high, 303.381148, 1e-6);
   EXPECT_NEAR(results[1].worst.error, 5.021555, 1e-6);  // the low limit is the farther
+}
+
+// 1k + 1k and 500R + 1k5 hit 2k exactly; 1k at 5 % and at 1 % are one value in two parts.
+TEST(NetworkQuery, BreaksATieByFewerDistinctValuesThenTextThenParts) {
+  const std::pair<double, double> values[] = {
+      {500.0, 5.0}, {1000.0, 5.0}, {1000.0, 1.0}, {1500.0, 5.0}};
+  std::vector<Part> parts;
+  for (const auto& [ohms, tolerance] : values) {
+    parts.push_back({ohms, tolerance, PartOrigin::Stock, unlimitedCount, FormatValueText(ohms)});
+  }
+  NetworkQuery query({parts, 2, 3, Ranking::Error, std::nullopt});
+  std::vector<NetworkResult> results;
+  ASSERT_TRUE(query.Find(2000.0, results));
+  ASSERT_EQ(results.size(), 6u);
+  const std::array<std::pair<int, int>, 3> pairs{{{1, 1}, {1, 2}, {2, 2}}};
+  for (int i = 0; i < 3; ++i) {
+    const NetworkResult& result = results[3 + i];
+    EXPECT_EQ(std::tuple(std::string(result.text.view()), result.resistors[0], result.resistors[1]),
+              std::tuple("1k + 1k", pairs[i].first, pairs[i].second));
+  }
+}
+
+TEST(ValueIndex, FindsWhatLowerBoundFinds) {
+  const std::vector<double> values{1.0, 2.0, 2.0, 3.0};
+  const ValueIndex index(values);
+  for (const double need : {0.5, 1.0, 1.5, 2.0, 3.0, 3.5}) {
+    EXPECT_EQ(index.LowerBound(values, need),
+              std::lower_bound(values.begin(), values.end(), need) - values.begin())
+        << need;
+  }
 }
 
 NetworkText TextOf(const std::vector<Part>& parts, auto build) {

@@ -96,7 +96,7 @@ TEST(SeriesFromName, ReadsEitherCase) {
 
 TEST(ParseStockList, ReadsValueToleranceAndCountInAnyOrderAndAddsRepeats) {
   const StockList list = ParseStockList(
-      "# parts on hand\n4k7 1% 2\n\n  1k\t# plenty\n4k7 2 1%\r\n4k7 5% 1\n4k7 3\n 470R 0.5%\n1k "
+      "# parts on hand\n4k7 1% 2\n\n  1k\t# plenty\n4k7 5% 1\n4k7 2 1%\r\n4k7 3\n 470R 0.5%\n1k "
       "3\n");
   ASSERT_FALSE(list.error);
   struct Row {
@@ -140,6 +140,8 @@ TEST(ParseStockList, NamesTheFirstBadLineAndWhatIsWrong) {
     EXPECT_EQ(list.error->reason, error.reason) << text;
     EXPECT_TRUE(list.parts.empty());
   }
+  EXPECT_EQ(ParseStockList("1k " + std::string(31, '7') + "x").error->reason,
+            "bad count \"" + std::string(31, '7') + "x\"");
   EXPECT_EQ(ParseStockList("1k " + std::string(40, '7') + "x").error->reason,
             "bad count \"" + std::string(32, '7') + "...\"");
 }
