@@ -1,6 +1,7 @@
 #include "network/top_networks.h"
 
 #include <algorithm>
+#include <cassert>
 #include <limits>
 #include <string_view>
 #include <tuple>
@@ -29,8 +30,8 @@ void TopNetworks::Offer(const RankedNetwork& network) {
   const auto place = std::lower_bound(
       entries_.begin(), entries_.end(), network,
       [](const RankedNetwork& a, const RankedNetwork& b) { return RankOf(a) < RankOf(b); });
-  // One network reached through two decompositions has one text and one set of parts.
-  if (place != entries_.end() && RankOf(*place) == RankOf(network)) return;
+  // The search builds each network one way only, so none is offered twice.
+  assert(place == entries_.end() || RankOf(*place) != RankOf(network));
   if (entries_.size() == capacity_ && place == entries_.end()) return;
   entries_.insert(place, network);
   if (entries_.size() > capacity_) entries_.pop_back();
