@@ -1,0 +1,38 @@
+#include "ui/latest_search.h"
+
+#include <utility>
+
+namespace tamblor {
+
+LatestSearch::LatestSearch() : thread_([this](std::stop_token stop) { Work(stop); }) {}
+
+LatestSearch::~LatestSearch() {
+  std::scoped_lock lock(mutex_);
+  running_.request_stop();
+}
+
+void LatestSearch::Run(Search search) {
+  {
+    std::scoped_lock lock(mutex_);
+    running_.request_stop();
+    running_ = std::stop_source();
+    waiting_ = std::move(search);
+  }
+  wake_.notify_one();
+}
+
+void LatestSearch::Work(std::stop_token stop) {
+  for (;;) {
+    Search search;
+    std::stop_token cancel;
+    {
+      std::unique_lock lock(mutex_);
+      if (!wake_.wait(lock, stop, [this] { return static_cast<bool>(waiting_); })) return;
+      search = std::exchange(waiting_, nullptr);
+      cancel = running_.get_token();
+    }
+    search(cancel);
+  }
+}
+
+}  // namespace tamblor
