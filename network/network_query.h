@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <stop_token>
 #include <vector>
@@ -29,8 +30,11 @@ using NetworkText = FixedText<192>;
 
 struct NetworkResult {
   int parts = 0;
-  NetworkText text;    // "1k + (2k2 || 3k3)": canonical, so one network has one text
-  double value = 0.0;  // ohms, computed from the parts in the text's order
+  NetworkText text;  // "1k + (2k2 || 3k3)": canonical, so one network has one text
+  // Ohms, computed from the parts in the text's order, one join at a time from the innermost: a
+  // series join sums its members left to right, a parallel join is 1 / (1/a + 1/b + …) with the
+  // conductances summed left to right. The worst case takes the same steps.
+  double value = 0.0;
   double error = 0.0;  // (value - target) / target * 100
   WorstCase worst;
   std::array<int, maxNetworkParts> resistors{};  // indices into Parts(), in text order
@@ -41,7 +45,7 @@ struct NetworkSearchSpec {
   int maxParts = 3;         // 1 to maxNetworkParts
   int top = 3;              // results per part count, 1 to maxTopCount
   Ranking ranking = Ranking::Error;
-  std::optional<double> tolerance;  // percent, overriding every part's own
+  std::optional<double> tolerance;  // percent, overriding every part's own; 0 to 100 counts
 };
 
 // The best networks of 1 to maxParts parts for one target after another. Built once per set of
@@ -49,14 +53,23 @@ struct NetworkSearchSpec {
 class NetworkQuery {
  public:
   explicit NetworkQuery(NetworkSearchSpec spec);
+  NetworkQuery(NetworkQuery&&) noexcept;
+  NetworkQuery& operator=(NetworkQuery&&) noexcept;
+  ~NetworkQuery();
 
   // Set when the tables would need more memory than a search may take; Find then finds nothing.
   std::optional<InputMessage> SetUpFailure() const;
+  // The parts searched: those of the spec with a positive value, ascending.
   const std::vector<Part>& Parts() const;
 
   // Fills `results` (cleared first) by part count, then by rank, for a target in ohms (> 0).
   // Returns false, with `results` unspecified, once `cancel` is requested.
   bool Find(double target, std::vector<NetworkResult>& results, std::stop_token cancel = {}) const;
+
+ private:
+  // The tables and the lists a search fills; one thread at a time may call Find.
+  struct State;
+  std::unique_ptr<State> state_;
 };
 
 }  // namespace tamblor
