@@ -28,6 +28,7 @@ FinderWindow::FinderWindow(wxWindow* parent, const wxString& title, int defaultT
     : wxFrame(parent, wxID_ANY, title), greyTimer_(this) {
   panel_ = new wxPanel(this);
   valueRows_ = new wxFlexGridSizer(2, gap, gap);
+  partRows_ = new wxFlexGridSizer(2, gap, gap);
   optionRows_ = new wxBoxSizer(wxVERTICAL);
 
   auto* source = new wxBoxSizer(wxHORIZONTAL);
@@ -39,8 +40,8 @@ FinderWindow::FinderWindow(wxWindow* parent, const wxString& title, int defaultT
   for (wxWindow* control : std::initializer_list<wxWindow*>{fromSeries_, fromStock_, choose})
     source->Add(control, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
   source->Add(stockName_, 1, wxALIGN_CENTER_VERTICAL);
-  valueRows_->Add(new wxStaticText(panel_, wxID_ANY, Tr("来源:")), 0, wxALIGN_CENTER_VERTICAL);
-  valueRows_->Add(source, 1, wxEXPAND);
+  partRows_->Add(new wxStaticText(panel_, wxID_ANY, Tr("来源:")), 0, wxALIGN_CENTER_VERTICAL);
+  partRows_->Add(source, 1, wxEXPAND);
 
   auto* seriesRow = new wxBoxSizer(wxHORIZONTAL);
   for (int i = 0; i < seriesCount; ++i) {
@@ -48,8 +49,8 @@ FinderWindow::FinderWindow(wxWindow* parent, const wxString& title, int defaultT
     series_[i]->SetValue(i == defaultSeries);
     seriesRow->Add(series_[i], 0, wxRIGHT, gap);
   }
-  valueRows_->Add(new wxStaticText(panel_, wxID_ANY, Tr("系列:")), 0, wxALIGN_CENTER_VERTICAL);
-  valueRows_->Add(seriesRow);
+  partRows_->Add(new wxStaticText(panel_, wxID_ANY, Tr("系列:")), 0, wxALIGN_CENTER_VERTICAL);
+  partRows_->Add(seriesRow);
 
   auto& bounds = AddOptionRow();
   const auto boundBox = [&](const char* label, const char* text) {
@@ -106,6 +107,8 @@ wxTextCtrl* FinderWindow::AddBox(const wxString& label, const wxString& text) {
   box->SetInitialSize(box->GetSizeFromTextSize(box->GetTextExtent("0").x * boxWidthChars * 2));
   SetAccessibleName(*box, NameFromLabel(label));
   box->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnInputsChanged(); });
+  // The values come first for Tab, as on the screen, though made after the part choices.
+  box->MoveBeforeInTabOrder(fromSeries_);
   valueRows_->Add(box, 0);
   return box;
 }
@@ -136,6 +139,7 @@ void FinderWindow::Finish(const std::vector<wxString>& headers) {
 
   auto* page = new wxBoxSizer(wxVERTICAL);
   page->Add(valueRows_, 0, wxEXPAND | wxALL, 2 * gap);
+  page->Add(partRows_, 0, wxEXPAND | wxLEFT | wxRIGHT, 2 * gap);
   page->Add(optionRows_, 0, wxLEFT | wxRIGHT, 2 * gap);
   page->Add(status_, 0, wxEXPAND | wxALL, 2 * gap);
   page->Add(table_, 1, wxEXPAND | wxLEFT | wxRIGHT, 2 * gap);
@@ -164,6 +168,7 @@ Ranking FinderWindow::ChosenRanking() const {
 
 void FinderWindow::ShowProblem(const wxString& reason) {
   ++search_;  // a search still running is of no use now
+  searching_ = false;
   greyTimer_.Stop();
   table_->SetRows({});
   picture_->SetParts({});
@@ -207,11 +212,13 @@ void FinderWindow::ShowProblem(const InputMessage& message) {
 int FinderWindow::BeginSearch() {
   searchStart_ = std::chrono::steady_clock::now();
   greyTimer_.StartOnce(static_cast<int>(searchGreyDelay.count()));
+  searching_ = true;
   return ++search_;
 }
 
 void FinderWindow::ShowResults(int search, std::vector<ResultRow> rows) {
   if (search != search_) return;
+  searching_ = false;
   greyTimer_.Stop();
   const auto count = rows.size();
   table_->SetRows(std::move(rows));

@@ -38,6 +38,8 @@ class FinderWindow : public wxFrame {
   ResultTable& table() { return *table_; }
   wxStaticText& statusLine() { return *status_; }
   PartsPicture& partsPicture() { return *picture_; }
+  // A search has begun whose results are not shown yet.
+  bool Searching() const { return searching_; }
   // From the last input change to its results in the table.
   std::chrono::microseconds LastFillTime() const { return lastFillTime_; }
   // Reads a stock list as if chosen in the file dialog; false, with the reason shown, when it
@@ -85,6 +87,7 @@ class FinderWindow : public wxFrame {
 
   wxPanel* panel_;
   wxFlexGridSizer* valueRows_;
+  wxFlexGridSizer* partRows_;
   wxBoxSizer* optionRows_;
   std::array<wxCheckBox*, seriesCount> series_{};
   wxRadioButton* fromSeries_ = nullptr;
@@ -104,6 +107,7 @@ class FinderWindow : public wxFrame {
   std::shared_ptr<const std::vector<Part>> stock_ = std::make_shared<std::vector<Part>>();
   int stockGeneration_ = 0;
   int search_ = 0;  // the number of the newest search
+  bool searching_ = false;
   std::chrono::steady_clock::time_point searchStart_;
   std::chrono::microseconds lastFillTime_{0};
 };

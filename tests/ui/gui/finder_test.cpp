@@ -1,0 +1,117 @@
+// The finder windows through the real frame: the menu opens one of each and raises it, Escape
+// closes it, a value typed key by key fills the table with the command line's rows, Enter goes to
+// the table and Ctrl+C copies its selected row, and a text that does not read is explained.
+
+#include <wx/clipbrd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+
+#include "network/network_query.h"
+#include "network/part_set.h"
+#include "tests/ui/gui/frame_fixture.h"
+#include "ui/network_finder_window.h"
+#include "ui/network_rows.h"
+
+namespace tamblor::testing {
+namespace {
+
+class FinderTest : public FrameTest {
+ protected:
+  NetworkFinderWindow& OpenNetworkFinder() {
+    Choose(ID_NETWORK_FINDER);
+    auto* window = static_cast<NetworkFinderWindow*>(frame_->networkFinder());
+    EXPECT_TRUE(window && WaitUntil([window] { return window->IsActive(); }));
+    return *window;
+  }
+  // Types into the box as the user does, key by key, and waits for the table to follow.
+  void TypeInto(FinderWindow& window, wxTextCtrl& box, const std::string& text) {
+    box.SetFocus();
+    box.SelectAll();
+    Settle();
+    wxUIActionSimulator().Text(text.c_str());
+    EXPECT_TRUE(WaitUntil([&] { return box.GetValue() == text && Idle(window); }));
+  }
+  static bool Idle(FinderWindow& window) { return !window.Searching(); }
+  static Texts Row(const ResultRow& row) { return row.cells; }
+  static std::vector<Texts> Shown(FinderWindow& window) {
+    std::vector<Texts> rows;
+    for (const ResultRow* row : window.table().ShownRows()) rows.push_back(row->cells);
+    return rows;
+  }
+  static std::string Status(FinderWindow& window) {
+    return window.statusLine().GetLabel().utf8_string();
+  }
+};
+
+TEST_F(FinderTest, TheMenuOpensOneNetworkWindowAndEscapeClosesIt) {
+  Open();
+  FinderWindow& window = OpenNetworkFinder();
+  EXPECT_EQ(window.GetTitle().utf8_string(), "电阻网络");
+  Choose(ID_NETWORK_FINDER);
+  EXPECT_EQ(frame_->networkFinder(), &window);
+  Press(WXK_ESCAPE, static_cast<NetworkFinderWindow&>(window).valueBox());
+  EXPECT_TRUE(WaitUntil([this] { return frame_->networkFinder() == nullptr; }));
+}
+
+// 289 ohms from E24, up to three parts, as `tamblor-cli network 289` finds them.
+TEST_F(FinderTest, AValueTypedFillsTheTableWithTheCommandLinesRows) {
+  Open();
+  auto& window = static_cast<NetworkFinderWindow&>(OpenNetworkFinder());
+  TypeInto(window, window.valueBox(), "289");
+  const std::vector<PartOrigin> e24{PartOrigin::E24};
+  const NetworkQuery query({SeriesParts(e24, PartBounds{}), 3, 3, Ranking::Error, {}});
+  std::vector<NetworkResult> results;
+  ASSERT_TRUE(query.Find(289.0, results));
+  std::vector<Texts> expected;
+  for (const ResultRow& row : NetworkRows(results, query.Parts(), {}))
+    expected.push_back(row.cells);
+  EXPECT_EQ(Shown(window), expected);
+  ASSERT_GE(expected.size(), 4u);
+  EXPECT_EQ(expected[3][1], "470R || 750R");
+  std::printf("network window: keystroke to table %.1f ms (E24, up to 3 parts)\n",
+              window.LastFillTime().count() / 1000.0);
+
+  // Enter goes to the table with its first row selected; Ctrl+C copies that row.
+  Press(WXK_RETURN, window.valueBox());
+  EXPECT_TRUE(WaitUntil(
+      [&] { return window.table().HasFocus() || wxWindow::FindFocus() != &window.valueBox(); }));
+  ASSERT_NE(window.table().SelectedRow(), nullptr);
+  wxUIActionSimulator().Char('c', wxMOD_CONTROL);
+  Settle();
+  wxTextDataObject copied;
+  ASSERT_TRUE(wxTheClipboard->Open());
+  wxTheClipboard->GetData(copied);
+  wxTheClipboard->Close();
+  EXPECT_EQ(copied.GetText().utf8_string(), "1\t300R\t300R\t+3.8062\t285R .. 315R\t+8.9965");
+}
+
+TEST_F(FinderTest, ATextThatDoesNotReadIsExplainedOnTheStatusLine) {
+  Open();
+  auto& window = static_cast<NetworkFinderWindow&>(OpenNetworkFinder());
+  TypeInto(window, window.valueBox(), "4k7x");
+  EXPECT_EQ(Status(window).rfind("Validation Error: ", 0), 0u) << Status(window);
+  EXPECT_EQ(window.table().RowCount(), 0);
+}
+
+// Not a check: with TAMBLOR_SCREENSHOT set to an absolute file name, writes beside it a PNG of
+// each finder window after a search (scripts/screenshot keeps the README's pictures current).
+using FinderScreenshot = FinderTest;
+TEST_F(FinderScreenshot, NetworkWindowAfterASearch) {
+  const char* target = std::getenv("TAMBLOR_SCREENSHOT");
+  if (!target || !std::filesystem::path(target).is_absolute()) GTEST_SKIP() << "no absolute path";
+  Open();
+  auto& window = static_cast<NetworkFinderWindow&>(OpenNetworkFinder());
+  TypeInto(window, window.valueBox(), "289");
+  Press(WXK_RETURN, window.valueBox());
+  Press(WXK_DOWN, window.table());
+  Press(WXK_DOWN, window.table());
+  Press(WXK_DOWN, window.table());
+  for (int round = 0; round < 3; ++round) Settle();
+  const auto file = std::filesystem::path(target).parent_path() / "screenshot-network.png";
+  EXPECT_TRUE(Grab(window).SaveFile(wxString::FromUTF8(file.string()), wxBITMAP_TYPE_PNG));
+}
+
+}  // namespace
+}  // namespace tamblor::testing
