@@ -53,30 +53,14 @@ FinderWindow::FinderWindow(wxWindow* parent, const wxString& title, int defaultT
   partRows_->Add(seriesRow);
 
   auto& bounds = AddOptionRow();
-  const auto boundBox = [&](const char* label, const char* text) {
-    const wxString labelText = Tr(label);
-    bounds.Add(new wxStaticText(panel_, wxID_ANY, labelText), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT,
-               gap);
-    auto* box = new wxTextCtrl(panel_, wxID_ANY, text);
-    box->SetInitialSize(box->GetSizeFromTextSize(box->GetTextExtent("0").x * boxWidthChars));
-    SetAccessibleName(*box, NameFromLabel(labelText));
-    bounds.Add(box, 0, wxRIGHT, 2 * gap);
-    return box;
-  };
-  min_ = boundBox("最小值:", "1R");
-  max_ = boundBox("最大值:", "10M");
-  exclude_ = boundBox("排除:", "");
+  min_ = AddRowBox(bounds, Tr("最小值:"), "1R");
+  max_ = AddRowBox(bounds, Tr("最大值:"), "10M");
+  exclude_ = AddRowBox(bounds, Tr("排除:"), wxString(), 2);
 
   auto& choices = AddOptionRow();
   top_ = AddSpin(choices, Tr("结果数:"), 1, maxTopCount, defaultTop);
-  const wxString toleranceLabel = Tr("容差 (%):");
-  choices.Add(new wxStaticText(panel_, wxID_ANY, toleranceLabel), 0,
-              wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
-  tolerance_ = new wxTextCtrl(panel_, wxID_ANY, wxString());
-  tolerance_->SetInitialSize(tolerance_->GetSizeFromTextSize(tolerance_->GetTextExtent("0").x * 6));
+  tolerance_ = AddRowBox(choices, Tr("容差 (%):"), wxString());
   tolerance_->SetHint(Tr("各元件自己的"));
-  SetAccessibleName(*tolerance_, NameFromLabel(toleranceLabel));
-  choices.Add(tolerance_, 0, wxRIGHT, 2 * gap);
   const wxString rankingLabel = Tr("排序:");
   choices.Add(new wxStaticText(panel_, wxID_ANY, rankingLabel), 0,
               wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
@@ -88,7 +72,6 @@ FinderWindow::FinderWindow(wxWindow* parent, const wxString& title, int defaultT
   choices.Add(ranking_);
 
   const auto changed = [this](wxEvent&) { OnInputsChanged(); };
-  for (wxTextCtrl* box : {min_, max_, exclude_, tolerance_}) box->Bind(wxEVT_TEXT, changed);
   for (wxCheckBox* box : series_) box->Bind(wxEVT_CHECKBOX, changed);
   for (wxRadioButton* radio : {fromSeries_, fromStock_}) radio->Bind(wxEVT_RADIOBUTTON, changed);
   top_->Bind(wxEVT_SPINCTRL, changed);
@@ -110,6 +93,17 @@ wxTextCtrl* FinderWindow::AddBox(const wxString& label, const wxString& text) {
   // The values come first for Tab, as on the screen, though made after the part choices.
   box->MoveBeforeInTabOrder(fromSeries_);
   valueRows_->Add(box, 0);
+  return box;
+}
+
+wxTextCtrl* FinderWindow::AddRowBox(wxSizer& row, const wxString& label, const wxString& text,
+                                    int widths) {
+  row.Add(new wxStaticText(panel_, wxID_ANY, label), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
+  auto* box = new wxTextCtrl(panel_, wxID_ANY, text);
+  box->SetInitialSize(box->GetSizeFromTextSize(box->GetTextExtent("0").x * boxWidthChars * widths));
+  SetAccessibleName(*box, NameFromLabel(label));
+  box->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnInputsChanged(); });
+  row.Add(box, 0, wxRIGHT, 2 * gap);
   return box;
 }
 

@@ -53,6 +53,8 @@ class FinderWindow : public wxFrame {
 
   // Adds a labelled box to the value rows; its accessible name is its label without the colon.
   wxTextCtrl* AddBox(const wxString& label, const wxString& text = {});
+  // Adds a labelled box to a row, `widths` times as wide as a bound's box.
+  wxTextCtrl* AddRowBox(wxSizer& row, const wxString& label, const wxString& text, int widths = 1);
   wxSpinCtrl* AddSpin(wxSizer& row, const wxString& label, int min, int max, int value);
   // Adds a row of its own below the part bounds.
   wxBoxSizer& AddOptionRow();

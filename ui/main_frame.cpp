@@ -7,6 +7,7 @@
 
 #include "ui/command_ids.h"
 #include "ui/dialogs.h"
+#include "ui/divider_finder_window.h"
 #include "ui/network_finder_window.h"
 #include "ui/resources.h"
 #include "ui/tamblor_view.h"
@@ -106,7 +107,7 @@ void ShowFinder(wxWindow* frame, wxWeakRef<FinderWindow>& window) {
 
 void CMainFrame::OnNetworkFinder() { ShowFinder<NetworkFinderWindow>(this, networkFinder_); }
 
-void CMainFrame::OnDividerFinder() {}
+void CMainFrame::OnDividerFinder() { ShowFinder<DividerFinderWindow>(this, dividerFinder_); }
 
 void CMainFrame::BindMenu() {
   const auto command = [this](CommandId id, auto action) {

@@ -34,6 +34,16 @@ std::optional<std::vector<double>> ReadExclusions(std::string_view list) {
 
 }  // namespace
 
+std::optional<double> ReadVolts(std::string_view text) {
+  text = Trimmed(text);
+  double volts = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), volts);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(volts) ||
+      !(volts > 0.0))
+    return std::nullopt;
+  return volts;
+}
+
 std::optional<double> ReadBound(std::string_view text) {
   const std::optional<double> ohms = ExactOhmsFromText(Trimmed(text));
   if (!ohms || !(*ohms > 0.0)) return std::nullopt;

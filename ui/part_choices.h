@@ -57,6 +57,9 @@ std::variant<PartChoices, FinderInput> ReadPartChoices(const PartChoiceTexts& te
 // A tolerance override in percent, from 0 up to, not including, 100; nullopt for any other text.
 std::optional<double> ReadTolerance(std::string_view text);
 
+// A voltage: a number above zero; nullopt for any other text.
+std::optional<double> ReadVolts(std::string_view text);
+
 // A bound in ohms: a value in the notation above zero; nullopt for any other text.
 std::optional<double> ReadBound(std::string_view text);
 

@@ -8,9 +8,13 @@
 #include <cstdio>
 #include <fstream>
 
+#include "network/divider_query.h"
 #include "network/network_query.h"
 #include "network/part_set.h"
+#include "network/ratio_text.h"
 #include "tests/ui/gui/frame_fixture.h"
+#include "ui/divider_finder_window.h"
+#include "ui/divider_rows.h"
 #include "ui/network_finder_window.h"
 #include "ui/network_rows.h"
 
@@ -25,6 +29,12 @@ class FinderTest : public FrameTest {
     EXPECT_TRUE(window && WaitUntil([window] { return window->IsActive(); }));
     return *window;
   }
+  DividerFinderWindow& OpenDividerFinder() {
+    Choose(ID_DIVIDER_FINDER);
+    auto* window = static_cast<DividerFinderWindow*>(frame_->dividerFinder());
+    EXPECT_TRUE(window && WaitUntil([window] { return window->IsActive(); }));
+    return *window;
+  }
   // Types into the box as the user does, key by key, and waits for the table to follow.
   void TypeInto(FinderWindow& window, wxTextCtrl& box, const std::string& text) {
     box.SetFocus();
@@ -34,7 +44,13 @@ class FinderTest : public FrameTest {
     EXPECT_TRUE(WaitUntil([&] { return box.GetValue() == text && Idle(window); }));
   }
   static bool Idle(FinderWindow& window) { return !window.Searching(); }
-  static Texts Row(const ResultRow& row) { return row.cells; }
+  // Hides the calculator, which would cover part of the window, and lets the window draw itself.
+  void ShowAlone(wxWindow& window) {
+    frame_->Hide();
+    window.Raise();
+    window.Refresh();
+    for (int round = 0; round < 5; ++round) Settle();
+  }
   static std::vector<Texts> Shown(FinderWindow& window) {
     std::vector<Texts> rows;
     for (const ResultRow* row : window.table().ShownRows()) rows.push_back(row->cells);
@@ -87,6 +103,37 @@ TEST_F(FinderTest, AValueTypedFillsTheTableWithTheCommandLinesRows) {
   EXPECT_EQ(copied.GetText().utf8_string(), "1\t300R\t300R\t+3.8062\t285R .. 315R\t+8.9965");
 }
 
+// 3.3 V from 12 V, one E24 part per leg, a total from 1k to 1M, as `tamblor-cli divider 3.3/12`.
+// Both windows open at once, each one window, and the program's peak memory with them.
+TEST_F(FinderTest, ARatioTypedFillsTheDividerTableWithTheCommandLinesRows) {
+  Open();
+  auto& window = OpenDividerFinder();
+  EXPECT_EQ(window.GetTitle().utf8_string(), "分压器");
+  TypeInto(window, window.ratioBox(), "3.3/12");
+  const std::vector<PartOrigin> e24{PartOrigin::E24};
+  const DividerQuery query({SeriesParts(e24, PartBounds{}), 1, 5, Ranking::Error, {}, 1e3, 1e6});
+  std::vector<DividerResult> results;
+  ASSERT_TRUE(query.Find(ReadRatio("3.3/12").target, results));
+  std::vector<Texts> expected;
+  for (const ResultRow& row : DividerRows(results, query.Parts())) expected.push_back(row.cells);
+  EXPECT_EQ(Shown(window), expected);
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(expected[0].back(), "3.2991 V (3.0651 .. 3.5438)");
+  std::printf("divider window: keystroke to table %.1f ms (E24, one part per leg)\n",
+              window.LastFillTime().count() / 1000.0);
+
+  auto& network = OpenNetworkFinder();
+  TypeInto(network, network.valueBox(), "4k7");
+  Choose(ID_DIVIDER_FINDER);
+  EXPECT_EQ(frame_->dividerFinder(), &window);
+#ifdef __linux__
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("VmHWM:", 0) == 0)
+      std::printf("both windows open: peak memory %s\n", line.c_str() + 6);
+#endif
+}
+
 TEST_F(FinderTest, ATextThatDoesNotReadIsExplainedOnTheStatusLine) {
   Open();
   auto& window = static_cast<NetworkFinderWindow&>(OpenNetworkFinder());
@@ -108,8 +155,20 @@ TEST_F(FinderScreenshot, NetworkWindowAfterASearch) {
   Press(WXK_DOWN, window.table());
   Press(WXK_DOWN, window.table());
   Press(WXK_DOWN, window.table());
-  for (int round = 0; round < 3; ++round) Settle();
+  ShowAlone(window);
   const auto file = std::filesystem::path(target).parent_path() / "screenshot-network.png";
+  EXPECT_TRUE(Grab(window).SaveFile(wxString::FromUTF8(file.string()), wxBITMAP_TYPE_PNG));
+}
+
+TEST_F(FinderScreenshot, DividerWindowAfterASearch) {
+  const char* target = std::getenv("TAMBLOR_SCREENSHOT");
+  if (!target || !std::filesystem::path(target).is_absolute()) GTEST_SKIP() << "no absolute path";
+  Open();
+  auto& window = OpenDividerFinder();
+  TypeInto(window, window.ratioBox(), "3.3/12");
+  Press(WXK_RETURN, window.ratioBox());
+  ShowAlone(window);
+  const auto file = std::filesystem::path(target).parent_path() / "screenshot-divider.png";
   EXPECT_TRUE(Grab(window).SaveFile(wxString::FromUTF8(file.string()), wxBITMAP_TYPE_PNG));
 }
 
