@@ -219,7 +219,8 @@ void FinderWindow::ShowResults(int search, std::vector<ResultRow> rows) {
   lastFillTime_ = std::chrono::duration_cast<std::chrono::microseconds>(
       std::chrono::steady_clock::now() - searchStart_);
   picture_->SetParts({});
-  status_->SetLabel(count == 0 ? Tr("范围内没有结果") : wxString::Format(Tr("%zu 个结果"), count));
+  status_->SetLabel(count == 0 ? Tr("范围内没有结果")
+                               : wxString::Format(Tr("%d 个结果"), static_cast<int>(count)));
 }
 
 void FinderWindow::ShowSearchProblem(int search, const InputMessage& message) {

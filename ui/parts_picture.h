@@ -17,8 +17,10 @@ class PartsPicture : public wxWindow {
 
   void SetParts(std::vector<Part> parts);
   const std::vector<Part>& Parts() const { return parts_; }
+  // A picture: Tab passes it by.
+  bool AcceptsFocus() const override { return false; }
 
-  // The lines of text shown below part `index`.
+  // The lines of text shown below a part.
   static std::vector<std::string> Captions(const Part& part);
 
  private:
