@@ -12,7 +12,7 @@ namespace tamblor {
 
 namespace {
 
-// Targets between checks of the cancellation flag.
+// Top legs walked between checks of the cancellation flag.
 constexpr std::size_t legsPerCancelCheck = 4096;
 
 // A bound on a rank key may exceed the key of the same divider by a few rounding steps; this much

@@ -17,7 +17,7 @@ namespace tamblor {
 inline constexpr int maxLegParts = 2;
 
 struct DividerSearchSpec {
-  std::vector<Part> parts;  // the allowed parts, ascending by value
+  std::vector<Part> parts;  // the allowed parts, bounds and exclusions applied
   int legParts = 1;         // parts per leg, 1 to maxLegParts
   int top = 5;              // results, 1 to maxTopCount
   Ranking ranking = Ranking::Error;
@@ -34,7 +34,8 @@ struct DividerLeg {
   std::array<int, maxLegParts> resistors{};  // indices into Parts(), in text order
 };
 
-// Volts at the output, where the target named voltages.
+// Volts at the output, where the target named voltages: from the input, they follow the ratio;
+// from a regulator's reference, the lowest output comes with the highest ratio.
 struct OutputVoltage {
   double nominal = 0.0;
   double low = 0.0;
@@ -65,8 +66,9 @@ class DividerQuery {
   // the search gives it.
   const std::vector<Part>& Parts() const;
 
-  // Fills `results` (cleared first) by rank for a target ratio in (0, 1). Returns false, with
-  // `results` unspecified, once `cancel` is requested.
+  // Fills `results` (cleared first) with the best dividers for a target ratio in (0, 1): by the
+  // size of the error (or by the worst-case error), then fewer parts, fewer distinct values and
+  // the lower total. Returns false, with `results` unspecified, once `cancel` is requested.
   bool Find(const DividerTarget& target, std::vector<DividerResult>& results,
             std::stop_token cancel = {}) const;
 

@@ -54,9 +54,18 @@ class Searcher {
 
   bool Stopped() const { return cancel_.stop_requested(); }
 
+  // Scans entries [from, to) of a table, each giving a network of the value valueAt(entry),
+  // rising with the entry, from the one nearest `need` outward while a network could enter.
   template <typename ValueAt, typename Consider>
-  void ScanOutward(std::span<const double> table, std::size_t from, double need,
-                   const TopNetworks& top, ValueAt valueAt, Consider consider) const;
+  void ScanOutward(std::size_t from, std::size_t to, std::size_t start, const TopNetworks& top,
+                   ValueAt valueAt, Consider consider) const;
+
+  std::size_t PartAtOrAbove(double need) const {
+    return std::lower_bound(ohms_.begin(), ohms_.end(), need) - ohms_.begin();
+  }
+  std::size_t PairAtOrAbove(double need) const {
+    return tables_.pairIndex.LowerBound(pairOhms_, need);
+  }
 
   int AddPair(NetworkSketch& sketch, std::size_t pair) const {
     const PairMembers& members = tables_.pairs[pair];
@@ -89,10 +98,10 @@ class Searcher {
 };
 
 template <typename ValueAt, typename Consider>
-void Searcher::ScanOutward(std::span<const double> table, std::size_t from, double need,
+void Searcher::ScanOutward(std::size_t from, std::size_t to, std::size_t start,
                            const TopNetworks& top, ValueAt valueAt, Consider consider) const {
-  const std::size_t end = table.size();
-  std::size_t up = std::lower_bound(table.begin() + from, table.end(), need) - table.begin();
+  const std::size_t end = to;
+  std::size_t up = std::clamp(start, from, to);
   std::size_t down = up;
   double upKey = up < end ? Key(valueAt(up)) : infinity;
   double downKey = down > from ? Key(valueAt(down - 1)) : infinity;
@@ -128,7 +137,7 @@ void Searcher::Offer(const NetworkSketch& sketch, int parts) {
 
 bool Searcher::OnePart() {
   ScanOutward(
-      ohms_, 0, target_, top_[0], [this](std::size_t i) { return ohms_[i]; },
+      0, ohms_.size(), PartAtOrAbove(target_), top_[0], [this](std::size_t i) { return ohms_[i]; },
       [this](std::size_t i) {
         NetworkSketch sketch;
         sketch.AddPart(static_cast<int>(i));
@@ -145,7 +154,8 @@ bool Searcher::TwoPartSeries() {
     const double x = ohms_[i];
     if (x + x > target_ && !MayEnter(x + x, 2)) break;
     ScanOutward(
-        ohms_, i, target_ - x, top_[1], [&](std::size_t k) { return x + ohms_[k]; },
+        i, ohms_.size(), PartAtOrAbove(target_ - x), top_[1],
+        [&](std::size_t k) { return x + ohms_[k]; },
         [&](std::size_t k) {
           NetworkSketch sketch;
           sketch.AddJoin(Join::Series, sketch.AddPart(static_cast<int>(i)),
@@ -170,7 +180,7 @@ bool Searcher::TwoPartParallel() {
     if (x / 2.0 > target_ && !MayEnter(x / 2.0, 2)) break;
     const double g = 1.0 / x;
     ScanOutward(
-        ohms_, i, ParallelNeed(target_, g), top_[1],
+        i, ohms_.size(), PartAtOrAbove(ParallelNeed(target_, g)), top_[1],
         [&](std::size_t k) { return 1.0 / (g + 1.0 / ohms_[k]); },
         [&](std::size_t k) {
           NetworkSketch sketch;
@@ -192,7 +202,8 @@ bool Searcher::PartInSeriesWithPair() {
     const double x = ohms_[i];
     if (x + lowestPair > target_ && !MayEnter(x + lowestPair, 3)) break;
     ScanOutward(
-        pairOhms_, 0, target_ - x, top_[2], [&](std::size_t j) { return x + pairOhms_[j]; },
+        0, pairOhms_.size(), PairAtOrAbove(target_ - x), top_[2],
+        [&](std::size_t j) { return x + pairOhms_[j]; },
         [&](std::size_t j) {
           const PairMembers& pair = tables_.pairs[j];
           if (pair.join == Join::Series && pair.first < i) return;
@@ -216,7 +227,7 @@ bool Searcher::PartInParallelWithPair() {
     const double lowest = 1.0 / (g + 1.0 / lowestPair);
     if (lowest > target_ && !MayEnter(lowest, 3)) break;
     ScanOutward(
-        pairOhms_, 0, ParallelNeed(target_, g), top_[2],
+        0, pairOhms_.size(), PairAtOrAbove(ParallelNeed(target_, g)), top_[2],
         [&](std::size_t j) { return 1.0 / (g + 1.0 / pairOhms_[j]); },
         [&](std::size_t j) {
           const PairMembers& pair = tables_.pairs[j];
@@ -247,7 +258,8 @@ bool Searcher::TwoPartsInSeriesWithPair() {
       const double sum = x + ohms_[k];
       if (sum + lowestPair > target_ && !MayEnter(sum + lowestPair, 4)) break;
       ScanOutward(
-          pairOhms_, 0, target_ - sum, top_[3], [&](std::size_t j) { return sum + pairOhms_[j]; },
+          0, pairOhms_.size(), PairAtOrAbove(target_ - sum), top_[3],
+          [&](std::size_t j) { return sum + pairOhms_[j]; },
           [&](std::size_t j) {
             const PairMembers& pair = tables_.pairs[j];
             if (pair.join == Join::Series && pair.first < k) return;
@@ -277,7 +289,7 @@ bool Searcher::TwoPartsInParallelWithPair() {
       const double lowestHere = 1.0 / (g + 1.0 / lowestPair);
       if (lowestHere > target_ && !MayEnter(lowestHere, 4)) break;
       ScanOutward(
-          pairOhms_, 0, ParallelNeed(target_, g), top_[3],
+          0, pairOhms_.size(), PairAtOrAbove(ParallelNeed(target_, g)), top_[3],
           [&](std::size_t j) { return 1.0 / (g + 1.0 / pairOhms_[j]); },
           [&](std::size_t j) {
             const PairMembers& pair = tables_.pairs[j];
@@ -309,7 +321,7 @@ bool Searcher::PartInSeriesWithPartParallelToPair() {
       if (lowest > target_ && !MayEnter(lowest, 4)) break;
       const double need = rest <= 0.0 ? 0.0 : ParallelNeed(rest, g);
       ScanOutward(
-          pairOhms_, 0, need, top_[3],
+          0, pairOhms_.size(), PairAtOrAbove(need), top_[3],
           [&](std::size_t j) { return x + 1.0 / (g + 1.0 / pairOhms_[j]); },
           [&](std::size_t j) {
             const PairMembers& pair = tables_.pairs[j];
@@ -345,7 +357,7 @@ bool Searcher::PartParallelToPartInSeriesWithPair() {
       const double lowestHere = 1.0 / (g + 1.0 / (z + lowestPair));
       if (lowestHere > target_ && !MayEnter(lowestHere, 4)) break;
       ScanOutward(
-          pairOhms_, 0, branchNeed - z, top_[3],
+          0, pairOhms_.size(), PairAtOrAbove(branchNeed - z), top_[3],
           [&](std::size_t j) { return 1.0 / (g + 1.0 / (z + pairOhms_[j])); },
           [&](std::size_t j) {
             const PairMembers& pair = tables_.pairs[j];
@@ -362,22 +374,34 @@ bool Searcher::PartParallelToPartInSeriesWithPair() {
   return true;
 }
 
-// (a || b) + (c || d), the first pair no later in the table than the second.
+// (a || b) + (c || d), the first pair no later in the table than the second. The second is walked
+// outward from half the target, which leaves far fewer to search than the first from the smallest.
 bool Searcher::ParallelPairsInSeries() {
-  for (std::size_t first = 0; first < pairOhms_.size(); ++first) {
-    if (tables_.pairs[first].join != Join::Parallel) continue;
-    if (first % 4096 == 0 && Stopped()) return false;
-    const double y = pairOhms_[first];
-    if (y + y > target_ && !MayEnter(y + y, 4)) break;
+  const auto searchFirst = [this](std::size_t second) {
+    const double y = pairOhms_[second];
     ScanOutward(
-        pairOhms_, first, target_ - y, top_[3], [&](std::size_t j) { return y + pairOhms_[j]; },
+        0, second + 1, PairAtOrAbove(target_ - y), top_[3],
+        [&](std::size_t j) { return pairOhms_[j] + y; },
         [&](std::size_t j) {
           if (tables_.pairs[j].join != Join::Parallel) return;
           NetworkSketch sketch;
-          const int left = AddPair(sketch, first);
-          sketch.AddJoin(Join::Series, left, AddPair(sketch, j));
+          const int left = AddPair(sketch, j);
+          sketch.AddJoin(Join::Series, left, AddPair(sketch, second));
           Offer(sketch, 4);
         });
+  };
+  const std::size_t middle = PairAtOrAbove(target_ / 2.0);
+  for (std::size_t second = middle; second < pairOhms_.size(); ++second) {
+    if (tables_.pairs[second].join != Join::Parallel) continue;
+    if (second % 4096 == 0 && Stopped()) return false;
+    if (pairOhms_[second] > target_ && !MayEnter(pairOhms_[second], 4)) break;
+    searchFirst(second);
+  }
+  for (std::size_t second = middle; second-- > 0;) {
+    if (tables_.pairs[second].join != Join::Parallel) continue;
+    if (second % 4096 == 0 && Stopped()) return false;
+    if (!MayEnter(2.0 * pairOhms_[second], 4)) break;
+    searchFirst(second);
   }
   return !Stopped();
 }
@@ -392,7 +416,7 @@ bool Searcher::SeriesPairsInParallel() {
     if (y / 2.0 > target_ && !MayEnter(y / 2.0, 4)) break;
     const double g = 1.0 / y;
     ScanOutward(
-        pairOhms_, first, ParallelNeed(target_, g), top_[3],
+        first, pairOhms_.size(), PairAtOrAbove(ParallelNeed(target_, g)), top_[3],
         [&](std::size_t j) { return 1.0 / (g + 1.0 / pairOhms_[j]); },
         [&](std::size_t j) {
           if (tables_.pairs[j].join != Join::Series) return;

@@ -6,6 +6,7 @@
 
 #include "network/network_sketch.h"
 #include "network/part.h"
+#include "network/value_index.h"
 
 namespace tamblor {
 
@@ -22,6 +23,7 @@ struct NetworkTables {
   std::vector<double> partOhms;    // parts[i].ohms
   std::vector<double> pairOhms;    // ascending; empty below 3 parts
   std::vector<PairMembers> pairs;  // pairOhms[j]'s parts
+  ValueIndex pairIndex;            // over pairOhms
   double lowestTolerance = 0.0;    // the smallest tolerance of any part, as a fraction
   bool limitedCounts = false;      // whether any part has a count
 };

@@ -13,63 +13,64 @@
 namespace tamblor {
 namespace {
 
-double Parallel(double a, double b) { return 1.0 / (1.0 / a + 1.0 / b); }
-
-// A leg of the brute force: its nominal, lowest and highest value and the parts it uses.
-struct BruteLeg {
+// A leg of the brute force: nominal, with every part at its lower and at its upper limit.
+struct Leg {
   double value, low, high;
   std::vector<int> parts;
 };
 
-std::vector<BruteLeg> AllLegs(const std::vector<Part>& parts, int legParts) {
-  std::vector<BruteLeg> legs;
-  const auto low = [&](int i) { return parts[i].ohms * (1 - parts[i].tolerance / 100); };
-  const auto high = [&](int i) { return parts[i].ohms * (1 + parts[i].tolerance / 100); };
+Leg LegOf(const std::vector<Part>& parts, const std::vector<int>& members, bool series) {
+  const auto joined = [&](double side) {
+    double sum = 0.0;
+    for (const int i : members) {
+      const double ohms = parts[i].ohms * (1 + side * parts[i].tolerance / 100);
+      sum += series ? ohms : 1 / ohms;
+    }
+    return series ? sum : 1 / sum;
+  };
+  return {joined(0), joined(-1), joined(1), members};
+}
+
+// A divider's key, parts, distinct values and total; nullopt outside the total or the counts.
+using Rank = std::tuple<double, int, int, double>;
+
+std::optional<Rank> RankOf(const DividerSearchSpec& spec, const std::vector<Part>& parts,
+                           const Leg& top, const Leg& bottom, double wanted) {
+  std::vector<int> used = top.parts;
+  used.insert(used.end(), bottom.parts.begin(), bottom.parts.end());
+  std::vector<double> values;
+  for (const int i : used) {
+    if (parts[i].count >= 0 && std::count(used.begin(), used.end(), i) > parts[i].count) return {};
+    values.push_back(parts[i].ohms);
+  }
+  const double total = top.value + bottom.value;
+  if (total < spec.totalMin || total > spec.totalMax) return {};
+  std::sort(values.begin(), values.end());
+  const int distinct = int(std::unique(values.begin(), values.end()) - values.begin());
+  const double low = bottom.low / (top.high + bottom.low);
+  const double high = bottom.high / (top.low + bottom.high);
+  const double key =
+      spec.ranking == Ranking::Error
+          ? std::fabs((bottom.value / total - wanted) / wanted * 100)
+          : std::max(std::fabs(low - wanted), std::fabs(high - wanted)) / wanted * 100;
+  return Rank{key, int(used.size()), distinct, total};
+}
+
+std::vector<Rank> BruteForce(const DividerSearchSpec& spec, const std::vector<Part>& parts,
+                             double wanted) {
+  std::vector<Leg> legs;
   for (int i = 0; i < int(parts.size()); ++i) {
-    legs.push_back({parts[i].ohms, low(i), high(i), {i}});
-    for (int j = 0; legParts == 2 && j <= i; ++j) {
-      legs.push_back({parts[i].ohms + parts[j].ohms, low(i) + low(j), high(i) + high(j), {i, j}});
-      legs.push_back({Parallel(parts[i].ohms, parts[j].ohms),
-                      Parallel(low(i), low(j)),
-                      Parallel(high(i), high(j)),
-                      {i, j}});
+    legs.push_back(LegOf(parts, {i}, true));
+    for (int k = 0; spec.legParts == 2 && k <= i; ++k) {
+      for (const bool series : {true, false}) legs.push_back(LegOf(parts, {k, i}, series));
     }
   }
-  return legs;
-}
-
-bool WithinCounts(const std::vector<Part>& parts, std::vector<int> used) {
-  return std::all_of(used.begin(), used.end(), [&](int i) {
-    return parts[i].count < 0 || std::count(used.begin(), used.end(), i) <= parts[i].count;
-  });
-}
-
-using Rank = std::tuple<double, int, int, double>;  // key, parts, distinct values, total
-
-std::vector<Rank> BruteForce(const DividerSearchSpec& spec, double wanted) {
   std::vector<Rank> ranks;
-  std::vector<Part> parts = spec.parts;
-  for (Part& part : parts) part.tolerance = spec.tolerance.value_or(part.tolerance);
-  const std::vector<BruteLeg> legs = AllLegs(parts, spec.legParts);
-  for (const BruteLeg& top : legs) {
-    for (const BruteLeg& bottom : legs) {
-      const double total = top.value + bottom.value;
-      if (total < spec.totalMin || total > spec.totalMax) continue;
-      std::vector<int> used = top.parts;
-      used.insert(used.end(), bottom.parts.begin(), bottom.parts.end());
-      if (!WithinCounts(parts, used)) continue;
-      const double ratio = bottom.value / total;
-      const double low = bottom.low / (top.high + bottom.low);
-      const double high = bottom.high / (top.low + bottom.high);
-      const double key =
-          spec.ranking == Ranking::Error
-              ? std::fabs((ratio - wanted) / wanted * 100)
-              : std::max(std::fabs(low - wanted), std::fabs(high - wanted)) / wanted * 100;
-      std::vector<double> values;
-      for (const int i : used) values.push_back(spec.parts[i].ohms);
-      std::sort(values.begin(), values.end());
-      const int distinct = int(std::unique(values.begin(), values.end()) - values.begin());
-      ranks.emplace_back(key, int(used.size()), distinct, total);
+  for (const Leg& top : legs) {
+    for (const Leg& bottom : legs) {
+      if (const std::optional<Rank> rank = RankOf(spec, parts, top, bottom, wanted)) {
+        ranks.push_back(*rank);
+      }
     }
   }
   std::sort(ranks.begin(), ranks.end());
@@ -77,20 +78,20 @@ std::vector<Rank> BruteForce(const DividerSearchSpec& spec, double wanted) {
   return ranks;
 }
 
-// A leg's value from its parts as its text joins them, in ascending order.
-double LegValue(const DividerLeg& leg, const std::vector<Part>& parts) {
-  const Part& first = parts[leg.resistors[0]];
-  if (leg.parts == 1) return leg.text == first.text.view() ? first.ohms : NAN;
-  const Part& second = parts[leg.resistors[1]];
-  const std::string joined = std::string(first.text.view()) + "|" + std::string(second.text.view());
-  if (first.ohms > second.ohms) return NAN;
-  if (leg.text == std::string(joined).replace(joined.find('|'), 1, " + ")) {
-    return first.ohms + second.ohms;
+// A result's leg rebuilt from its parts, which its text must join in ascending order.
+Leg Rebuilt(const DividerLeg& leg, const std::vector<Part>& parts) {
+  const bool series = leg.text.view().find(" || ") == std::string_view::npos;
+  const std::vector<int> members(leg.resistors.begin(), leg.resistors.begin() + leg.parts);
+  std::string text;
+  for (const int i : members) {
+    text.append(text.empty() ? "" : series ? " + " : " || ").append(parts[i].text.view());
   }
-  if (leg.text == std::string(joined).replace(joined.find('|'), 1, " || ")) {
-    return Parallel(first.ohms, second.ohms);
-  }
-  return NAN;
+  EXPECT_EQ(leg.text.view(), text);
+  EXPECT_TRUE(std::is_sorted(members.begin(), members.end(),
+                             [&](int a, int b) { return parts[a].ohms < parts[b].ohms; }));
+  const Leg rebuilt = LegOf(parts, members, series);
+  EXPECT_EQ(leg.value, rebuilt.value) << text;
+  return rebuilt;
 }
 
 TEST(DividerQuery, FindsTheBruteForcesBestDividersWithinBoundsAndCounts) {
@@ -100,44 +101,39 @@ TEST(DividerQuery, FindsTheBruteForcesBestDividersWithinBoundsAndCounts) {
     const PartOrigin set = sets[round % 3];
     const double low = std::pow(10.0, int(random() % 3));
     DividerSearchSpec spec;
-    spec.parts = SeriesParts({&set, 1}, {low, low * std::pow(10.0, 1 + int(random() % 2)), {}});
+    spec.legParts = 1 + round % 2;
+    const int decades = spec.legParts == 1 ? 1 + int(random() % 2) : 1;
+    spec.parts = SeriesParts({&set, 1}, {low, low * std::pow(10.0, decades), {}});
     for (Part& part : spec.parts) {
       part.count = int(random() % 4) - 1;
       part.tolerance = std::array{0.5, 1.0, 5.0, 20.0}[random() % 4];
     }
     if (round % 8 == 3) spec.tolerance = 2.0;
-    spec.legParts = 1 + round % 2;
-    spec.top = 1 + int(random() % 12);
+    spec.top = 1 + int(random() % 40);
     spec.ranking = round % 4 < 2 ? Ranking::Error : Ranking::WorstCase;
     spec.totalMin = low * (1 + int(random() % 20));
     spec.totalMax = spec.totalMin * (1 + int(random() % 50));
-    const double wanted = std::uniform_real_distribution(0.01, 0.99)(random);
-    const DividerQuery query(spec);
+    // A half has dividers tied in error above and below it.
+    const double wanted = round % 5 == 0 ? 0.5 : std::uniform_real_distribution(0.01, 0.99)(random);
+    std::vector<Part> parts = spec.parts;
+    for (Part& part : parts) part.tolerance = spec.tolerance.value_or(part.tolerance);
 
     std::vector<DividerResult> results;
-    ASSERT_TRUE(query.Find({wanted, OutputSource::None, 0.0}, results));
+    ASSERT_TRUE(DividerQuery(spec).Find({wanted, OutputSource::None, 0.0}, results));
     std::vector<Rank> ranks;
     for (const DividerResult& result : results) {
-      std::vector<int> used;
-      for (const DividerLeg* leg : {&result.top, &result.bottom}) {
-        EXPECT_EQ(leg->value, LegValue(*leg, query.Parts())) << leg->text.view();
-        used.insert(used.end(), leg->resistors.begin(), leg->resistors.begin() + leg->parts);
-      }
-      EXPECT_TRUE(WithinCounts(query.Parts(), used)) << result.top.text.view();
-      EXPECT_EQ(result.total, result.top.value + result.bottom.value);
-      EXPECT_TRUE(spec.totalMin <= result.total && result.total <= spec.totalMax);
-      EXPECT_EQ(result.ratio, result.bottom.value / result.total);
+      const Leg top = Rebuilt(result.top, parts);
+      const Leg bottom = Rebuilt(result.bottom, parts);
+      EXPECT_EQ(result.total, top.value + bottom.value);
+      EXPECT_EQ(result.ratio, bottom.value / result.total);
       EXPECT_EQ(result.error, (result.ratio - wanted) / wanted * 100);
-      EXPECT_TRUE(result.worst.low <= result.ratio && result.ratio <= result.worst.high);
-      std::vector<double> values;
-      for (const int i : used) values.push_back(query.Parts()[i].ohms);
-      std::sort(values.begin(), values.end());
-      const int distinct = int(std::unique(values.begin(), values.end()) - values.begin());
-      const double key =
-          spec.ranking == Ranking::Error ? std::fabs(result.error) : result.worst.error;
-      ranks.emplace_back(key, result.parts, distinct, result.total);
+      const std::optional<Rank> rank = RankOf(spec, parts, top, bottom, wanted);
+      ASSERT_TRUE(rank) << result.top.text.view() << " over " << result.bottom.text.view();
+      EXPECT_EQ(std::get<0>(*rank),
+                spec.ranking == Ranking::Error ? std::fabs(result.error) : result.worst.error);
+      ranks.push_back(*rank);
     }
-    EXPECT_EQ(ranks, BruteForce(spec, wanted)) << "round " << round;
+    EXPECT_EQ(ranks, BruteForce(spec, parts, wanted)) << "round " << round;
   }
 }
 
@@ -164,15 +160,29 @@ TEST(DividerQuery, MakesThreePointThreeVoltsFromTwelveFromE24) {
   EXPECT_FALSE(query.Find({0.5, OutputSource::None, 0.0}, results, stop.get_token()));
 }
 
+TEST(DividerQuery, BreaksATieInErrorByTheLowerTotal) {
+  DividerSearchSpec spec;
+  for (const double ohms : {1000.0, 1200.0, 1500.0, 1800.0}) {
+    spec.parts.push_back({ohms, 5.0, PartOrigin::Stock, 1, FormatValueText(ohms)});
+  }
+  spec.top = 8;
+  spec.totalMin = 0.0;
+  std::vector<DividerResult> results;
+  ASSERT_TRUE(DividerQuery(spec).Find({0.5, OutputSource::None, 0.0}, results));
+  ASSERT_EQ(results.size(), 8u);
+  // 20 % off a half, as 1k2 over 1k8 is, but 500R less in all.
+  EXPECT_EQ(results[7].top.text, "1k5");
+  EXPECT_EQ(results[7].bottom.text, "1k");
+}
+
 TEST(DividerQuery, RefusesATableBeyondTheMemoryOfASearch) {
   DividerSearchSpec spec;
   spec.parts.resize(3000);
   for (int i = 0; i < 3000; ++i) spec.parts[i].ohms = i + 1.0;
   spec.legParts = 2;
+  std::vector<DividerResult> results(1);
   const DividerQuery query(spec);
-  ASSERT_TRUE(query.SetUpFailure());
-  std::vector<DividerResult> results;
-  EXPECT_TRUE(query.Find({0.5, OutputSource::None, 0.0}, results));
+  EXPECT_TRUE(query.SetUpFailure() && query.Find({0.5, OutputSource::None, 0.0}, results));
   EXPECT_TRUE(results.empty());
 }
 
