@@ -21,8 +21,11 @@ namespace {
 // Calculates the values one by one, writes their results and notes whether any gave none.
 class CalculatorRun {
  public:
-  explicit CalculatorRun(const CommandLine& commandLine)
-      : json_(commandLine.json), calculator_(commandLine), jsonWriter_(output_.Text()) {}
+  CalculatorRun(const CommandLine& commandLine, Output& output)
+      : json_(commandLine.json),
+        calculator_(commandLine),
+        output_(output),
+        jsonWriter_(output.Text()) {}
 
   void Value(std::string_view required) {
     const bool result = calculator_.Calculate(required);
@@ -49,7 +52,7 @@ class CalculatorRun {
  private:
   bool json_;
   Calculator calculator_;
-  Output output_;
+  Output& output_;
   JsonResultWriter jsonWriter_;
   std::string messageLine_;
   long valueCount_ = 0;
@@ -60,7 +63,8 @@ class CalculatorRun {
 // ones; returns the exit status.
 template <typename Run>
 int RunValues(const CommandLine& commandLine) {
-  Run run(commandLine);
+  Output output;
+  Run run(commandLine, output);
   if (commandLine.values.empty()) {
     LineReader reader(STDIN_FILENO, [&run] { run.Flush(); });
     for (std::string_view line; reader.Next(line);) {

@@ -23,8 +23,11 @@ struct MatchTexts {
 
 }  // namespace
 
-NearestRun::NearestRun(const CommandLine& commandLine)
-    : json_(commandLine.json), series_(commandLine.nearestSeries), jsonWriter_(output_.Text()) {}
+NearestRun::NearestRun(const CommandLine& commandLine, Output& output)
+    : json_(commandLine.json),
+      series_(commandLine.nearestSeries),
+      output_(output),
+      jsonWriter_(output.Text()) {}
 
 void NearestRun::Value(std::string_view input) {
   const TargetReading target = ReadTarget(input);

@@ -19,7 +19,8 @@ namespace tamblor::cli {
 // human layout or as JSON lines, and notes whether any value stopped at a message.
 class NearestRun {
  public:
-  explicit NearestRun(const CommandLine& commandLine);
+  // The results go to `output`, which must outlive the run.
+  NearestRun(const CommandLine& commandLine, Output& output);
 
   void Value(std::string_view input);
   void Flush() { output_.Flush(); }
@@ -33,7 +34,7 @@ class NearestRun {
   bool json_;
   std::vector<PartOrigin> series_;
   std::vector<NearestValues> found_;  // per set of series_, for the value at hand
-  Output output_;
+  Output& output_;
   JsonLineWriter jsonWriter_;
   TextColumns columns_;
   std::string messageLine_;

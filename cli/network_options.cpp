@@ -36,7 +36,7 @@ std::optional<std::string> ForEachListItem(std::string_view list, Visit visit) {
 
 std::optional<std::string> ReadBound(std::string_view option, std::string_view text, double& ohms) {
   const std::optional<double> read = ExactOhmsFromText(text);
-  if (!read) {
+  if (!read || text.empty()) {
     return std::string{option} + ": " + Quoted(text) + " is not a value in the notation" +
            std::string{notationHint};
   }

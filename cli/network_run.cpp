@@ -11,12 +11,12 @@ constexpr std::string_view partCountHeadings[] = {"", "1 part", "2 parts", "3 pa
 
 }  // namespace
 
-NetworkRun::NetworkRun(const CommandLine& commandLine)
+NetworkRun::NetworkRun(const CommandLine& commandLine, Output& output)
     : json_(commandLine.json),
       query_(commandLine.network),
-      tolerance_(commandLine.network.tolerance),
       setUpFailure_(query_.SetUpFailure()),
-      jsonWriter_(output_.Text()) {}
+      output_(output),
+      jsonWriter_(output.Text()) {}
 
 void NetworkRun::Value(std::string_view input) {
   const TargetReading target = ReadTarget(input);
@@ -43,7 +43,7 @@ void NetworkRun::AppendResistor(const Part& part) {
   json.Key("series");
   json.Text(OriginName(part.origin));
   json.Key("tolerance");
-  json.Number(tolerance_.value_or(part.tolerance));
+  json.Number(part.tolerance);
   json.EndObject();
 }
 

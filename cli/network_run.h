@@ -19,7 +19,8 @@ namespace tamblor::cli {
 // them in the human layout or as JSON lines, and notes whether any value had none.
 class NetworkRun {
  public:
-  explicit NetworkRun(const CommandLine& commandLine);
+  // The results go to `output`, which must outlive the run.
+  NetworkRun(const CommandLine& commandLine, Output& output);
 
   void Value(std::string_view input);
   void Flush() { output_.Flush(); }
@@ -33,10 +34,9 @@ class NetworkRun {
 
   bool json_;
   NetworkQuery query_;
-  std::optional<double> tolerance_;  // percent, over every part's own
   std::optional<InputMessage> setUpFailure_;
   std::vector<NetworkResult> results_;
-  Output output_;
+  Output& output_;
   JsonLineWriter jsonWriter_;
   TextColumns columns_;
   std::string messageLine_;

@@ -130,12 +130,12 @@ void DefineSubcommands(CLI::App& app, std::string_view first, Subcommands& subco
   AddValuesAndJson(*subcommands.nearest, commandLine);
   for (CLI::App* subcommand : {subcommands.network, subcommands.nearest}) {
     subcommand->disabled(subcommand->get_name() != first);
+    subcommand->group("");  // the footer lists them: the usage shows the calculator's as it was
   }
 }
 
-// The arguments last first, as the parser takes them. "--name=" gives the option an empty value,
-// where the parser would take the next argument instead.
-// `app` is the command whose options they are.
+// The arguments last first, as the parser takes them. "--name=" gives the option of `app`, the
+// command named, an empty value, where the parser would take the next argument instead.
 std::vector<std::string> ParserArguments(int argc, const char* const* argv, const CLI::App& app) {
   std::vector<std::string> arguments;
   bool optionsEnded = false;

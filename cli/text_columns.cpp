@@ -42,7 +42,7 @@ void TextColumns::AppendTo(std::string& out, std::string_view headingIndent,
       const std::string& cell = cells_[line.firstCell + column];
       if (column > 0) out += "  ";
       out += cell;
-      if (column + 1 < line.cellCount) out.append(widths_[column] - cell.size(), ' ');
+      out.append(widths_[column] - cell.size(), ' ');
     }
     while (out.back() == ' ') out.pop_back();
     out += '\n';
