@@ -63,7 +63,9 @@ std::optional<double> ReadTolerance(std::string_view text) {
 std::variant<PartChoices, FinderInput> ReadPartChoices(const PartChoiceTexts& texts) {
   PartChoices choices;
   if (!texts.fromStock) {
-    for (int i = 0; i < seriesCount; ++i)
+    // Finest first: a value in several sets is the part of the finest, at its tolerance, as
+    // `--series e96,e24` makes the mix of a 1 % line.
+    for (int i = seriesCount - 1; i >= 0; --i)
       if (texts.series[i]) choices.series.push_back(allSeries[i]);
     if (choices.series.empty()) return FinderInput::Series;
   }

@@ -50,7 +50,7 @@ struct PartChoices {
   }
 };
 
-// The choices, or the first input that does not read. An empty tolerance is each part's own; an
+// The choices, or the first input that does not read. The sets checked are listed finest first. An empty tolerance is each part's own; an
 // empty item of the exclusions, as while one is typed, is skipped.
 std::variant<PartChoices, FinderInput> ReadPartChoices(const PartChoiceTexts& texts);
 

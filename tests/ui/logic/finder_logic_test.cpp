@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <future>
@@ -96,12 +97,19 @@ TEST(PartChoices, TheFirstInputThatDoesNotReadIsNamed) {
        })
     EXPECT_EQ(problem(ReadPartChoices(texts)), expected)
         << texts.min << " " << texts.max << " [" << texts.exclude << "] " << texts.tolerance;
-  const auto read = std::get<PartChoices>(ReadPartChoices(E24("1k", "2k", "1k2, ,1k5,", "1")));
+  PartChoiceTexts withE96 = E24("1k", "2k", "1k2, ,1k5,", "1");
+  withE96.series[5] = true;
+  const auto read = std::get<PartChoices>(ReadPartChoices(withE96));
+  EXPECT_EQ(read.series, (std::vector{PartOrigin::E96, PartOrigin::E24}));
   EXPECT_EQ(read.bounds.excluded, (std::vector{1200.0, 1500.0}));
   EXPECT_EQ(read.tolerance, 1.0);
-  std::vector<std::string> texts;
-  for (const Part& part : ChosenParts(read, {})) texts.emplace_back(part.text.view());
-  EXPECT_EQ(texts, (std::vector<std::string>{"1k", "1k1", "1k3", "1k6", "1k8", "2k"}));
+  // 1k is in both sets, taken from E96; 1k6 is E24's alone; 1k5 is excluded.
+  std::vector<std::pair<std::string, PartOrigin>> parts;
+  for (const Part& part : ChosenParts(read, {})) parts.emplace_back(part.text.view(), part.origin);
+  EXPECT_EQ(parts.size(), 31u);
+  EXPECT_EQ(parts.front(), std::pair(std::string("1k"), PartOrigin::E96));
+  EXPECT_NE(std::find(parts.begin(), parts.end(), std::pair(std::string("1k6"), PartOrigin::E24)),
+            parts.end());
 }
 
 // A row's parts carry the tolerance that overrides their own, which their markings follow.
