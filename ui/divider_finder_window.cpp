@@ -24,21 +24,21 @@ DividerFinderWindow::DividerFinderWindow(wxWindow* parent) : FinderWindow(parent
 
 void DividerFinderWindow::OnInputsChanged() {
   const std::string text = ratio_->GetValue().utf8_string();
-  if (text.empty()) return ShowProblem(Tr("请输入分压比"));
+  if (text.empty()) return ShowProblemOf(Tr("请输入分压比"));
   std::optional<double> reference;
   if (const std::string volts = reference_->GetValue().utf8_string(); !volts.empty()) {
     reference = ReadVolts(volts);
-    if (!reference) return ShowProblem(FinderInput::Vref);
+    if (!reference) return ShowProblemOf(FinderInput::Vref);
   }
   const RatioReading target = ReadRatio(text, reference);
-  if (target.message) return ShowProblem(*target.message);
+  if (target.message) return ShowProblemOf(*target.message);
   std::variant<PartChoices, FinderInput> choices = ReadPartChoices(ChoiceTexts());
-  if (const auto* input = std::get_if<FinderInput>(&choices)) return ShowProblem(*input);
+  if (const auto* input = std::get_if<FinderInput>(&choices)) return ShowProblemOf(*input);
   const std::optional<double> totalMin = ReadBound(totalMin_->GetValue().utf8_string());
-  if (!totalMin) return ShowProblem(FinderInput::TotalMin);
+  if (!totalMin) return ShowProblemOf(FinderInput::TotalMin);
   const std::optional<double> totalMax = ReadBound(totalMax_->GetValue().utf8_string());
-  if (!totalMax) return ShowProblem(FinderInput::TotalMax);
-  if (*totalMin > *totalMax) return ShowProblem(FinderInput::TotalMinAboveMax);
+  if (!totalMax) return ShowProblemOf(FinderInput::TotalMax);
+  if (*totalMin > *totalMax) return ShowProblemOf(FinderInput::TotalMinAboveMax);
   QueryKey key{std::get<PartChoices>(std::move(choices)),
                StockGeneration(),
                legParts_->GetValue(),
@@ -46,8 +46,11 @@ void DividerFinderWindow::OnInputsChanged() {
                ChosenRanking(),
                *totalMin,
                *totalMax};
-  if (key.choices.series.empty() && key.stock == 0) return ShowProblem(FinderInput::StockFile);
+  if (key.choices.series.empty() && key.stock == 0) return ShowProblemOf(FinderInput::StockFile);
 
+  Asked asked{key, {target.target.ratio, target.target.source, target.target.volts}};
+  if (asked == lastAsked_) return;  // an event that changed nothing the search reads
+  lastAsked_ = asked;
   const int search = BeginSearch();
   search_.Run([this, search, key = std::move(key), stock = StockParts(),
                wanted = target.target](std::stop_token cancel) {

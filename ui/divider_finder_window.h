@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include "network/divider_query.h"
@@ -32,13 +33,25 @@ class DividerFinderWindow : public FinderWindow {
     friend bool operator==(const QueryKey&, const QueryKey&) = default;
   };
 
+  // What a search was last asked; reset when a problem is shown instead.
+  struct Asked {
+    QueryKey key;
+    std::tuple<double, OutputSource, double> target;  // a DividerTarget's members
+    friend bool operator==(const Asked&, const Asked&) = default;
+  };
+
   void OnInputsChanged() override;
+  void ShowProblemOf(auto reason) {
+    lastAsked_.reset();
+    ShowProblem(reason);
+  }
 
   wxTextCtrl* ratio_;
   wxTextCtrl* reference_;
   wxSpinCtrl* legParts_;
   wxTextCtrl* totalMin_;
   wxTextCtrl* totalMax_;
+  std::optional<Asked> lastAsked_;
   // Only the search thread touches these.
   std::optional<QueryKey> builtKey_;
   std::unique_ptr<DividerQuery> query_;

@@ -25,7 +25,7 @@ wxString FromUtf8(std::string_view text) { return wxString::FromUTF8(text.data()
 }  // namespace
 
 FinderWindow::FinderWindow(wxWindow* parent, const wxString& title, int defaultTop)
-    : wxFrame(parent, wxID_ANY, title), greyTimer_(this) {
+    : wxFrame(parent, wxID_ANY, title) {
   panel_ = new wxPanel(this);
   valueRows_ = new wxFlexGridSizer(2, gap, gap);
   partRows_ = new wxFlexGridSizer(2, gap, gap);

@@ -19,15 +19,18 @@ NetworkFinderWindow::NetworkFinderWindow(wxWindow* parent)
 
 void NetworkFinderWindow::OnInputsChanged() {
   const std::string text = value_->GetValue().utf8_string();
-  if (text.empty()) return ShowProblem(Tr("请输入所需值"));
+  if (text.empty()) return ShowProblemOf(Tr("请输入所需值"));
   const TargetReading target = ReadTarget(text);
-  if (target.message) return ShowProblem(*target.message);
+  if (target.message) return ShowProblemOf(*target.message);
   std::variant<PartChoices, FinderInput> choices = ReadPartChoices(ChoiceTexts());
-  if (const auto* input = std::get_if<FinderInput>(&choices)) return ShowProblem(*input);
+  if (const auto* input = std::get_if<FinderInput>(&choices)) return ShowProblemOf(*input);
   QueryKey key{std::get<PartChoices>(std::move(choices)), StockGeneration(), maxParts_->GetValue(),
                Top(), ChosenRanking()};
-  if (key.choices.series.empty() && key.stock == 0) return ShowProblem(FinderInput::StockFile);
+  if (key.choices.series.empty() && key.stock == 0) return ShowProblemOf(FinderInput::StockFile);
 
+  Asked asked{key, target.ohms};
+  if (asked == lastAsked_) return;  // an event that changed nothing the search reads
+  lastAsked_ = asked;
   const int search = BeginSearch();
   search_.Run([this, search, key = std::move(key), stock = StockParts(),
                ohms = target.ohms](std::stop_token cancel) {

@@ -30,10 +30,22 @@ class NetworkFinderWindow : public FinderWindow {
     friend bool operator==(const QueryKey&, const QueryKey&) = default;
   };
 
+  // What a search was last asked; reset when a problem is shown instead.
+  struct Asked {
+    QueryKey key;
+    double target;
+    friend bool operator==(const Asked&, const Asked&) = default;
+  };
+
   void OnInputsChanged() override;
+  void ShowProblemOf(auto reason) {
+    lastAsked_.reset();
+    ShowProblem(reason);
+  }
 
   wxTextCtrl* value_;
   wxSpinCtrl* maxParts_;
+  std::optional<Asked> lastAsked_;
   // Only the search thread touches these.
   std::optional<QueryKey> builtKey_;
   std::unique_ptr<NetworkQuery> query_;

@@ -50,8 +50,9 @@ struct PartChoices {
   }
 };
 
-// The choices, or the first input that does not read. The sets checked are listed finest first. An empty tolerance is each part's own; an
-// empty item of the exclusions, as while one is typed, is skipped.
+// The choices, or the first input that does not read. The sets checked are listed finest first. An
+// empty tolerance is each part's own; an empty item of the exclusions, as while one is typed, is
+// skipped.
 std::variant<PartChoices, FinderInput> ReadPartChoices(const PartChoiceTexts& texts);
 
 // A tolerance override in percent, from 0 up to, not including, 100; nullopt for any other text.
