@@ -4,10 +4,12 @@
 
 #include "ui/main_frame.h"
 #include "ui/resources.h"
+#include "ui/translations.h"
 
 namespace tamblor {
 
 bool CTamblorApp::OnInit() {
+  UseInterfaceLanguage(DesktopLanguage());
   if (!LoadResources()) return false;
   auto* frame = new CMainFrame;
   SetTopWindow(frame);

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "network/stock_file.h"
-#include "ui/accessible_name.h"
+#include "ui/accessible_text.h"
 #include "ui/parts_picture.h"
 #include "ui/translated.h"
 

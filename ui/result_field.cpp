@@ -4,9 +4,7 @@
 
 #include <algorithm>
 
-#ifdef __WXGTK__
-#include <gtk/gtk.h>
-#endif
+#include "ui/accessible_text.h"
 
 namespace tamblor {
 namespace {
@@ -57,12 +55,15 @@ void ResultField::SetValue(const wxString& text) {
 }
 
 void ResultField::SetAccessibleName(const wxString& name) {
-#ifdef __WXGTK__
-  atk_object_set_name(gtk_widget_get_accessible(label_->GetHandle()), name.utf8_str());
-#else
-  (void)name;
-#endif
+  tamblor::SetAccessibleName(*label_, name);
 }
+
+#if defined(__WXGTK__) && wxUSE_TOOLTIPS
+void ResultField::GTKApplyToolTip(const char* tip) {
+  wxWindow::GTKApplyToolTip(tip);
+  SetAccessibleDescription(*label_, wxString::FromUTF8(tip ? tip : ""));
+}
+#endif
 
 bool ResultField::SetFont(const wxFont& font) {
   if (!wxWindow::SetFont(font)) return false;

@@ -22,6 +22,11 @@ class ResultField : public wxWindow {
   void SetAccessibleName(const wxString& name);
 
   bool SetFont(const wxFont& font) override;
+#if defined(__WXGTK__) && wxUSE_TOOLTIPS
+  // Every change of the tooltip passes here: the label, which screen readers see, takes it as its
+  // description, as a standard control's own tooltip is.
+  void GTKApplyToolTip(const char* tip) override;
+#endif
   // Pixels the edge takes on each side.
   int EdgeWidth() const { return edge_ == FieldEdge::Sunken ? 2 : 1; }
 

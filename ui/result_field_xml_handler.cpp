@@ -9,7 +9,7 @@ ResultFieldXmlHandler::ResultFieldXmlHandler() { AddWindowStyles(); }
 wxObject* ResultFieldXmlHandler::DoCreateResource() {
   const FieldEdge edge = GetStyle() & wxBORDER_SUNKEN ? FieldEdge::Sunken : FieldEdge::Static;
   auto* field = new ResultField(m_parentAsWindow, GetID(), GetPosition(), GetSize(), edge);
-  field->SetAccessibleName(GetText("accessible", false));
+  field->SetAccessibleName(GetText("accessible"));
   SetupWindow(field);
   return field;
 }

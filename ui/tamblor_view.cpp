@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "engine/calculate_command.h"
 #include "engine/combination_table.h"
 #include "settings/form_settings.h"
 #include "settings/settings_file.h"
+#include "ui/accessible_text.h"
 #include "ui/generic_message_dialog.h"
 #include "ui/main_frame.h"
 #include "ui/match_list.h"
@@ -46,6 +48,11 @@ constexpr int matchListTabStopDialogUnits = 40;
 
 wxString FromUtf8(std::string_view text) { return wxString::FromUTF8(text.data(), text.size()); }
 
+// A box's name is its label's text: the label that the template puts just before it.
+wxString LabelBefore(const wxWindow& box) {
+  return NameFromLabel(box.GetPrevSibling()->GetLabel());
+}
+
 }  // namespace
 
 CTamblorView::CTamblorView(CMainFrame& frame) : frame_(frame) {
@@ -60,7 +67,10 @@ CTamblorView::CTamblorView(CMainFrame& frame) : frame_(frame) {
     size.IncTo(radio->GetBestSize());
     radio->SetSize(size);
   }
-  for (ControlId box : textBoxes) Box(box).SetMaxLength(boxTextLength);
+  for (ControlId box : textBoxes) {
+    Box(box).SetMaxLength(boxTextLength);
+    SetAccessibleName(Box(box), LabelBefore(Box(box)));
+  }
   matchList_ = new CHScrollListBox(this, IDC_MATCH_LIST);
   resources.AttachUnknownControl("IDC_MATCH_LIST", matchList_, this);
   matchListTop_ = ConvertDialogToPixels(wxPoint(0, matchListTopDialogUnits)).y;
@@ -187,6 +197,10 @@ void CTamblorView::MatchListAdd(std::string_view line) { matchList_->AddLine(lin
 void CTamblorView::MatchListDelete(int line) { matchList_->DeleteLine(line); }
 
 void CTamblorView::SetFocusTo(ControlId control) {
+  if (inFocusEvent_) {
+    CallAfter([this, control] { SetFocusTo(control); });
+    return;
+  }
   // The box that loses the focus to the one at fault is not being left by the user: checking it
   // here would let two wrong boxes take the focus from each other for ever.
   refocusing_ = true;
@@ -195,6 +209,12 @@ void CTamblorView::SetFocusTo(ControlId control) {
 }
 
 void CTamblorView::ShowStopMessage(std::string_view text, std::string_view title) {
+  if (inFocusEvent_) {
+    CallAfter([this, text = std::string(text), title = std::string(title)] {
+      ShowStopMessage(text, title);
+    });
+    return;
+  }
   // One failed check, one box: a check set off while a box is open (its box losing the focus
   // to the message, say) reports nothing more.
   if (messageOpen_) return;
@@ -217,7 +237,7 @@ void CTamblorView::EnableToolTips(bool on) {
   for (const ToolTipEntry& entry : toolTipTable) {
     wxWindow* control = FindWindow(entry.control);
     if (on) {
-      control->SetToolTip(wxString::FromUTF8(entry.textUtf8));
+      control->SetToolTip(wxGetTranslation(wxString::FromUTF8(entry.textUtf8)));
     } else {
       control->UnsetToolTip();
     }
@@ -304,10 +324,12 @@ void CTamblorView::OnLimitBoxKillFocus(wxFocusEvent& event) {
   // The focus going to the form's own message box, or back to a box at fault, is not the user
   // leaving a box.
   if (messageOpen_ || refocusing_) return;
-  // wx allows neither a modal box nor a focus change while the focus moves: the check waits for
-  // the next turn of the event loop.
-  const auto box = static_cast<ControlId>(event.GetId());
-  CallAfter([this, box] { tamblor::OnLimitBoxKillFocus(state_, *this, box); });
+  // Checked now: the click that took the focus, on a tolerance button say, is handled next and may
+  // change the box's text. Its message and the focus's return wait for the next turn of the event
+  // loop, as wx allows neither a modal box nor a focus change while the focus moves.
+  inFocusEvent_ = true;
+  tamblor::OnLimitBoxKillFocus(state_, *this, static_cast<ControlId>(event.GetId()));
+  inFocusEvent_ = false;
 }
 
 void CTamblorView::ShowBoxText(ControlId box, std::string_view text) {

@@ -87,8 +87,9 @@ class CTamblorView : public wxPanel, public FormControls {
   CHScrollListBox* matchList_ = nullptr;
   std::optional<BandPicture> picture_;
   std::string boxText_;
-  bool messageOpen_ = false;  // one of the form's message boxes is open
-  bool refocusing_ = false;   // the focus is going back to a box at fault
+  bool messageOpen_ = false;   // one of the form's message boxes is open
+  bool refocusing_ = false;    // the focus is going back to a box at fault
+  bool inFocusEvent_ = false;  // a limit box's focus event: message and focus change must wait
 };
 
 }  // namespace tamblor

@@ -48,7 +48,8 @@ void ExpectJsonLine(Texts arguments, const Json& expected) {
 
 TEST(Cli, WorkedExamples) {
   // The alert turns on strictly above the tolerance: 1 %, or 0.1 % for E96 at 0.1 %. The list's
-  // fields line up in columns in the human mode.
+  // fields line up in columns in the human mode. A limit given with a tolerance is that
+  // tolerance's.
   const Json examples = Json::parse(R"([
     {"args": ["--series", "e24", "--e24-bands", "6", "4k7"], "best": ["4k7", "4k7", "E24", "", "",
      "", ""], "lower": [], "higher": [], "list": [], "bands": {"r1": {"digits": [4, 7, 0],
@@ -77,6 +78,8 @@ TEST(Cli, WorkedExamples) {
      "alert": {"best": false, "lower": true, "higher": false}},
     {"args": ["--series", "e96", "--tolerance", "0.1", "99"],
      "alert": {"best": false, "lower": false, "higher": true}},
+    {"args": ["--series", "e96", "--tolerance", "0.1", "--e96-max", "10k", "50k"],
+     "best": ["11k", "10k", "E96", "1k", "E24", "-78.0000", "in series"], "higher": []},
     {"args": ["--e24-min", "2R", "--e24-max", "1R", "2R"], "status": 1, "best": [],
      "list": ["no pairs meeting criteria found"]},
     {"args": ["--e24-max", "999999M", "100000M"], "bands": {"r1": {"digits": [1, 0],

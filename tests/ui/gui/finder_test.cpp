@@ -17,6 +17,7 @@
 #include "network/network_query.h"
 #include "network/part_set.h"
 #include "network/ratio_text.h"
+#include "network/stock_file.h"
 #include "tests/ui/gui/frame_fixture.h"
 #include "ui/divider_finder_window.h"
 #include "ui/divider_rows.h"
@@ -225,6 +226,31 @@ TEST_F(FinderTest, ASlowSearchGreysTheOldRowsUntilItsOwnArrive) {
       "network window: E192 up to 4 parts, set-up and search %.0f ms off the window's "
       "thread\n",
       window.LastFillTime().count() / 1000.0);
+}
+
+// Parts from a stock file, with counts: the rows of `tamblor-cli network --stock FILE 5k`. A file
+// with a bad line is named with its line on the status line, and the table empties.
+TEST_F(FinderTest, AStockFileGivesTheParts) {
+  std::ofstream("stock.txt") << "# on the shelf\n1k 1% 2\n2k2\n4k7 1\n";
+  std::ofstream("bad.txt") << "1k\n2k2 5% x\n";
+  Open();
+  auto& window = OpenNetworkFinder();
+  TypeInto(window, window.valueBox(), "5k");
+  ASSERT_TRUE(window.UseStockFile(wxString::FromUTF8((directory_ / "stock.txt").string())));
+  EXPECT_TRUE(WaitUntil([&] { return !window.Searching(); }));
+  const StockFileReading stock = ReadStockFile(directory_ / "stock.txt");
+  const NetworkQuery query({BoundedParts(stock.parts, PartBounds{}), 3, 3, Ranking::Error, {}});
+  std::vector<NetworkResult> results;
+  ASSERT_TRUE(query.Find(5000.0, results));
+  std::vector<Texts> expected;
+  for (const ResultRow& row : NetworkRows(results, query.Parts(), {}))
+    expected.push_back(row.cells);
+  EXPECT_EQ(Shown(window), expected);
+  EXPECT_EQ(expected.back()[1], "1k + (2k2 || 4k7) + 1k") << "the two pieces of 1k, no more";
+
+  EXPECT_FALSE(window.UseStockFile(wxString::FromUTF8((directory_ / "bad.txt").string())));
+  EXPECT_NE(Status(window).find("bad.txt: line 2: "), std::string::npos) << Status(window);
+  EXPECT_EQ(window.table().RowCount(), 0);
 }
 
 TEST_F(FinderTest, ATextThatDoesNotReadIsExplainedOnTheStatusLine) {

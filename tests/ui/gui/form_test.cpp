@@ -86,11 +86,34 @@ TEST_F(FrameTest, ALimitRejectedOnTabbingAwayIsReportedOnceAndGetsTheFocusBack) 
   EXPECT_EQ(wxWindow::FindFocus(), &Box(IDC_E96_MIN));
 }
 
+// A click on the other tolerance takes the focus from an E96 box before it swaps the boxes' texts:
+// the text typed there is kept under the tolerance it was typed for.
+TEST_F(FrameTest, AnE96LimitTypedBeforeAToleranceClickIsKeptUnderItsOwnTolerance) {
+  Open();
+  Click(IDC_SERIES_E96);
+  for (const auto& [box, at1, at01] :
+       {std::tuple{IDC_E96_MIN, "10R", "56R"}, std::tuple{IDC_E96_MAX, "10k", "2M"}}) {
+    for (const auto& [typed, tolerance] :
+         {std::pair{at1, IDC_TOLERANCE_01}, std::pair{at01, IDC_TOLERANCE_1}}) {
+      Box(box).SetFocus();
+      Settle();
+      Type(box, typed);
+      ClickWithMouse(tolerance);
+    }
+    EXPECT_EQ(Text(box), at1);
+  }
+  EXPECT_EQ(
+      (Texts{std::string(state().e96MinText1.view()), std::string(state().e96MinText2.view()),
+             std::string(state().e96MaxText1.view()), std::string(state().e96MaxText2.view())}),
+      (Texts{"10R", "56R", "10k", "2M"}));
+}
+
 // Rows further off than the tolerance turn light red; each field shows its row's colour inside
-// its edge, and its text halfway down. 5k lists its exact pairs at the tab stops.
+// its edge, and its text halfway down. 5k lists its exact pairs at the tab stops. Enter on the
+// keypad calculates as the main one does.
 TEST_F(FrameTest, TheRowsShowTheirColoursAndTheListItsPairsAtTheTabStops) {
   Open();
-  Calculate("0R6");
+  Calculate("0R6", WXK_NUMPAD_ENTER);
   EXPECT_EQ((std::vector{Control(IDC_BEST_R1).GetBackgroundColour(),
                          Control(IDC_LOWER_ERROR).GetBackgroundColour(),
                          Control(IDC_HIGHER_CONNECTION).GetBackgroundColour()}),

@@ -146,9 +146,10 @@ class FrameTest : public ::testing::Test {
     wxUIActionSimulator().Char(key);
     Settle();
   }
-  void Calculate(const std::string& required) {
+  // Types `required` and calculates with `enter`, the main Enter key or the keypad's.
+  void Calculate(const std::string& required, int enter = WXK_RETURN) {
     Type(IDC_REQUIRED, required);
-    Press(WXK_RETURN, Box(IDC_REQUIRED));
+    Press(enter, Box(IDC_REQUIRED));
   }
   // Tells `box` that it lost the focus, as GTK does when the user leaves it.
   void LoseFocus(ControlId box) {
@@ -162,6 +163,13 @@ class FrameTest : public ::testing::Test {
     wxCommandEvent click(radio ? wxEVT_RADIOBUTTON : wxEVT_BUTTON, id);
     click.SetEventObject(&Control(id));
     Control(id).GetEventHandler()->ProcessEvent(click);
+    Settle();
+  }
+  // Clicks a control with the real mouse: GTK moves the focus to it on the press, before the click.
+  void ClickWithMouse(int id) {
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(Control(id).GetScreenRect().GetPosition() + wxPoint(4, 4));
+    mouse.MouseClick();
     Settle();
   }
   // Chooses a menu entry by its command number or stock id; a checkable one toggles first, as a

@@ -63,6 +63,29 @@ TEST_F(FrameTest, FirstStartThenEachMenuCommandThenTheSettingsReadBackAtTheNextS
   ExpectSwitches(true, defaultChecks);
 }
 
+// Each of the twenty lines at a value other than its default reaches the form or the menu at the
+// start, and is written as it came at the close.
+TEST_F(FrameTest, EveryLineOfTheSettingsFileReachesTheFormAndIsWrittenBack) {
+  const std::string file =
+      "NO_TIPS = TRUE\nNO_BANDS = TRUE\nE24_4 = FALSE\nE24_5 = FALSE\nE24_6 = TRUE\n"
+      "E96_5 = FALSE\nE96_6 = TRUE\nE24ONLY = FALSE\nUSE_1PC = FALSE\nE24MIN = 2.000000\n"
+      "E24MAX = 3000000.000000\nE96MIN = 4.000000\nE96MAX = 500000.000000\nE24SZN = 2R\n"
+      "E24SZM = 3M\nE96SZN1 = 4R\nE96SZN2 = 52R3\nE96SZM1 = 5M\nE96SZM2 = 500k\nNOT_ONTOP = TRUE\n";
+  std::ofstream("Tamblor.dat") << file;
+  Open();
+  ExpectSwitches(false, sixBandChecks);
+  EXPECT_EQ(SeriesChoice(), "E96 0.1%");
+  EXPECT_EQ(state().limits, (SeriesLimits{2.0, 3e6, 4.0, 5e5}));
+  Texts texts;
+  for (const FieldText* text : {&state().e24MinText, &state().e24MaxText, &state().e96MinText1,
+                                &state().e96MaxText1, &state().e96MinText2, &state().e96MaxText2})
+    texts.emplace_back(text->view());
+  EXPECT_EQ(texts, (Texts{"2R", "3M", "4R", "5M", "52R3", "500k"}));
+  CloseWindow();
+  std::ifstream written("Tamblor.dat");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), file);
+}
+
 // Not a check: with TAMBLOR_SCREENSHOT set to an absolute file name, writes there a PNG of the
 // window after a calculation (scripts/screenshot keeps the README's picture current this way).
 using Screenshot = FrameTest;

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "ui/resources.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "gui tests: cannot start wx or load the resources; is there a display?\n");
     return 1;
   }
+  // The tests expect the texts as written, whatever the machine's language.
+  tamblor::UseInterfaceLanguage(tamblor::InterfaceLanguage::Chinese);
   wxSetAssertHandler([](const wxString& file, int line, const wxString& function,
                         const wxString& condition, const wxString& message) {
     ADD_FAILURE_AT(file.utf8_str(), line)

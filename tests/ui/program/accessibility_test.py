@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""The desktop program as a screen reader sees it through AT-SPI: after "5k" is calculated, every
-result field is found by its row and column name with its value as its text, and every line of the
-match list is readable. Run inside a private D-Bus session (dbus-run-session) on a display, with the
+"""The desktop program as a screen reader sees it through AT-SPI: every box is found by its label's
+name; after "5k" is calculated, every result field is found by its row and column name with its
+value as its text; boxes and fields that have a tooltip take it as their description while
+tooltips are on; every line of the match list is readable. Run inside a private D-Bus session (dbus-run-session) on a display, with the
 accessibility bridge on (no NO_AT_BRIDGE)."""
 
 import os
@@ -26,7 +27,19 @@ LIST_LINES = [
     ["R1 (E24) = 4k7", "R2 (E24) = 300R", "in series"],
     ["R1 (E24) = 2k", "R2 (E24) = 3k", "in series"],
 ]
-REQUIRED_BOX_TOOLTIP = "在这里输入所需的电阻"
+TOOLTIPS = {
+    "E24最小": "设置E24系列的最低值，常用1R",
+    "E24最大": "设置E24系列的最大价值，常用10M",
+    "E96最小": "设置E96系列的最低值，常用1R为1％，51R1为0.1％",
+    "E96最大": "设置E96系列的最高值，常用1M为1％，1M为0.1％",
+    "所需值": "在这里输入所需的电阻",
+    "最佳 实际": "最佳匹配的电阻值",
+    "最佳 R1": "初级电阻值的最佳匹配",
+    "最佳 R2": "E24 微调电阻的最佳匹配值",
+    "最佳 % 错误": "最佳的偏差 %",
+    "最佳 连接": "是否对电阻串联或并联连接",
+}
+BOXES = list(TOOLTIPS)[:5]
 
 
 def wait_for(what, find, seconds=20):
@@ -62,9 +75,11 @@ def main(program):
         tamblor = subprocess.Popen([program], cwd=directory)
         try:
             app = wait_for("the program", lambda: application(tamblor.pid))
-            box = wait_for("the required-value box", lambda: by(
-                app, pyatspi.ROLE_TEXT, lambda n: n.description == REQUIRED_BOX_TOOLTIP))[0]
-            box.queryEditableText().setTextContents("5k")
+            def named_boxes():
+                found = {n.name: n for n in by(app, pyatspi.ROLE_TEXT)}
+                return found if sorted(found) == sorted(BOXES) else None
+            boxes = wait_for(f"the boxes named {BOXES}", named_boxes)
+            boxes["所需值"].queryEditableText().setTextContents("5k")
             button = by(app, pyatspi.ROLE_PUSH_BUTTON, lambda n: n.name == "计算")[0]
             button.queryAction().doAction(0)
 
@@ -77,6 +92,16 @@ def main(program):
                 return found if found == expected else None
             wait_for(f"the fields {expected}", fields, 5)
 
+            def descriptions(tooltips):
+                found = {n.name: n.description for n in by(app, pyatspi.ROLE_LABEL)
+                         if n.name in expected}
+                found.update((name, box.description) for name, box in boxes.items())
+                return found == {name: tooltips.get(name, "") for name in found}
+            wait_for(f"the descriptions {TOOLTIPS}", lambda: descriptions(TOOLTIPS), 5)
+            tooltips = by(app, pyatspi.ROLE_CHECK_MENU_ITEM, lambda n: n.name == "工具")[0]
+            tooltips.queryAction().doAction(0)
+            wait_for("no descriptions once tooltips are off", lambda: descriptions({}), 5)
+
             table = by(app, pyatspi.ROLE_TABLE)[0].queryTable()
             lines = [[table.getAccessibleAt(row, column).name for column in range(table.nColumns)]
                      for row in range(table.nRows)]
@@ -87,7 +112,7 @@ def main(program):
             status = tamblor.wait(20)
     if status != 0:
         sys.exit(f"accessibility test: the program ended with status {status}")
-    print("accessibility test: 21 fields and", len(LIST_LINES), "list lines read")
+    print("accessibility test: 5 boxes, 21 fields and", len(LIST_LINES), "list lines read")
 
 
 if __name__ == "__main__":
