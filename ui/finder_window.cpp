@@ -193,10 +193,7 @@ void FinderWindow::ShowProblem(FinderInput input) {
       return ShowProblem(Tr("总阻值最大值不是有效的电阻值"));
     case FinderInput::TotalMinAboveMax:
       return ShowProblem(Tr("总阻值最小值大于最大值"));
-    case FinderInput::Value:
-      break;
   }
-  ShowProblem(wxString());
 }
 
 void FinderWindow::ShowProblem(const InputMessage& message) {

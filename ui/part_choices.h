@@ -15,7 +15,6 @@ namespace tamblor {
 
 // A finder window's inputs, named for the status line's reasons.
 enum class FinderInput : std::uint8_t {
-  Value,
   Series,     // no series checked
   StockFile,  // the stock list chosen but no file read
   Min,
