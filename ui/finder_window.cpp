@@ -85,14 +85,9 @@ FinderWindow::FinderWindow(wxWindow* parent, const wxString& title, int defaultT
 }
 
 wxTextCtrl* FinderWindow::AddBox(const wxString& label, const wxString& text) {
-  valueRows_->Add(new wxStaticText(panel_, wxID_ANY, label), 0, wxALIGN_CENTER_VERTICAL);
-  auto* box = new wxTextCtrl(panel_, wxID_ANY, text);
-  box->SetInitialSize(box->GetSizeFromTextSize(box->GetTextExtent("0").x * boxWidthChars * 2));
-  SetAccessibleName(*box, NameFromLabel(label));
-  box->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnInputsChanged(); });
+  wxTextCtrl* box = AddRowBox(*valueRows_, label, text, 2);
   // The values come first for Tab, as on the screen, though made after the part choices.
   box->MoveBeforeInTabOrder(fromSeries_);
-  valueRows_->Add(box, 0);
   return box;
 }
 

@@ -96,6 +96,9 @@ def main(program):
 
             divider = open_from_menu(app, "分压器...", "分压器")
             expect_named_inputs(divider, DIVIDER_INPUTS, "the divider window")
+            with open(f"/proc/{tamblor.pid}/status") as status:
+                peak = next(line.split(":")[1].strip() for line in status if line.startswith("VmHWM"))
+            print(f"finder accessibility test: peak memory with both windows open {peak}")
         finally:
             tamblor.send_signal(signal.SIGTERM)
             status = tamblor.wait(20)
