@@ -281,8 +281,8 @@ void FinderWindow::OnCharHook(wxKeyEvent& event) {
   }
   const bool enter = key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
   const wxWindow* focus = FindFocus();
-  if (enter && (wxDynamicCast(focus, wxTextCtrl) || wxDynamicCast(focus, wxSpinCtrl) ||
-                wxDynamicCast(focus, wxChoice))) {
+  if (enter && (dynamic_cast<const wxTextCtrl*>(focus) || dynamic_cast<const wxSpinCtrl*>(focus) ||
+                dynamic_cast<const wxChoice*>(focus))) {
     table_->SetFocus();
     table_->SelectFirstRow();
     ShowSelectedParts();

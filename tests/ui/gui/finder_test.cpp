@@ -156,10 +156,10 @@ TEST_F(FinderTest, TabReachesEveryInputAndEnterGoesToTheTable) {
   std::set<wxWindow*> inputs;
   std::function<void(wxWindow&)> collect = [&](wxWindow& parent) {
     for (wxWindow* child : parent.GetChildren()) {
-      const auto* radio = wxDynamicCast(child, wxRadioButton);
-      if (wxDynamicCast(child, wxTextCtrl) || wxDynamicCast(child, wxSpinCtrl) ||
-          wxDynamicCast(child, wxChoice) || wxDynamicCast(child, wxCheckBox) ||
-          wxDynamicCast(child, wxButton) || (radio && radio->GetValue()))
+      const auto* radio = dynamic_cast<wxRadioButton*>(child);
+      if (dynamic_cast<wxTextCtrl*>(child) || dynamic_cast<wxSpinCtrl*>(child) ||
+          dynamic_cast<wxChoice*>(child) || dynamic_cast<wxCheckBox*>(child) ||
+          dynamic_cast<wxButton*>(child) || (radio && radio->GetValue()))
         inputs.insert(child);
       else
         collect(*child);
@@ -177,7 +177,7 @@ TEST_F(FinderTest, TabReachesEveryInputAndEnterGoesToTheTable) {
 
   std::set<wxWindow*> reached;
   [[maybe_unused]] wxWindow* choice = *std::find_if(
-      inputs.begin(), inputs.end(), [](wxWindow* input) { return wxDynamicCast(input, wxChoice); });
+      inputs.begin(), inputs.end(), [](wxWindow* input) { return dynamic_cast<wxChoice*>(input); });
   window.ratioBox().SetFocus();
   for (std::size_t key = 0; key < 2 * inputs.size() && reached.size() < inputs.size(); ++key) {
     Settle();
@@ -201,7 +201,7 @@ TEST_F(FinderTest, ASlowSearchGreysTheOldRowsUntilItsOwnArrive) {
   // E192 instead of E24: each change searches, each search quick at up to three parts.
   for (const char* series : {"E192", "E24"}) {
     for (wxWindow* child : window.GetChildren().front()->GetChildren())
-      if (auto* box = wxDynamicCast(child, wxCheckBox); box && box->GetLabel() == series) {
+      if (auto* box = dynamic_cast<wxCheckBox*>(child); box && box->GetLabel() == series) {
         box->SetValue(!box->GetValue());
         wxCommandEvent toggled(wxEVT_CHECKBOX, box->GetId());
         toggled.SetEventObject(box);
