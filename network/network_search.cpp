@@ -54,6 +54,26 @@ class Searcher {
 
   bool Stopped() const { return cancel_.stop_requested(); }
 
+  // The values a network of `parts` parts may have and still enter the list, wider than MayEnter
+  // takes them by a margin far above the rounding of the sums and quotients that carry them over
+  // to the value a member needs.
+  struct Window {
+    double low;
+    double high;
+  };
+  Window Reach(int parts) const {
+    const double reach = top_[parts - 1].Bound() / percentPerOhm_;
+    const double margin = 1e-9 * (target_ + reach);
+    return {target_ - reach - margin, target_ + reach + margin};
+  }
+
+  // Whether a pair's value lies in [low, high]: most members searched have none there, and this
+  // tells so before a scan computes the networks on either side of the need.
+  bool PairWithin(double low, double high) const {
+    const std::size_t j = PairAtOrAbove(low);
+    return j < pairOhms_.size() && pairOhms_[j] <= high;
+  }
+
   // Scans entries [from, to) of a table, each giving a network of the value valueAt(entry),
   // rising with the entry, from the one nearest `need` outward while a network could enter.
   template <typename ValueAt, typename Consider>
@@ -79,12 +99,10 @@ class Searcher {
   bool TwoPartParallel();
   bool PartInSeriesWithPair();
   bool PartInParallelWithPair();
-  bool TwoPartsInSeriesWithPair();
-  bool TwoPartsInParallelWithPair();
+  bool PairsInSeries();
+  bool PairsInParallel();
   bool PartInSeriesWithPartParallelToPair();
   bool PartParallelToPartInSeriesWithPair();
-  bool ParallelPairsInSeries();
-  bool SeriesPairsInParallel();
 
   const NetworkTables& tables_;
   std::span<const double> ohms_;
@@ -242,67 +260,78 @@ bool Searcher::PartInParallelWithPair() {
 }
 
 bool Searcher::FourParts() {
-  return TwoPartsInSeriesWithPair() && TwoPartsInParallelWithPair() &&
-         PartInSeriesWithPartParallelToPair() && PartParallelToPartInSeriesWithPair() &&
-         ParallelPairsInSeries() && SeriesPairsInParallel();
+  return PairsInSeries() && PairsInParallel() && PartInSeriesWithPartParallelToPair() &&
+         PartParallelToPartInSeriesWithPair();
 }
 
-// x + z + (a + b) with x ≤ z ≤ a, and x + z + (a || b) with x ≤ z.
-bool Searcher::TwoPartsInSeriesWithPair() {
-  const double lowestPair = pairOhms_.front();
-  for (std::size_t i = 0; i < ohms_.size(); ++i) {
-    if (Stopped()) return false;
-    const double x = ohms_[i];
-    if (x + x + lowestPair > target_ && !MayEnter(x + x + lowestPair, 4)) break;
-    for (std::size_t k = i; k < ohms_.size(); ++k) {
-      const double sum = x + ohms_[k];
-      if (sum + lowestPair > target_ && !MayEnter(sum + lowestPair, 4)) break;
-      ScanOutward(
-          0, pairOhms_.size(), PairAtOrAbove(target_ - sum), top_[3],
-          [&](std::size_t j) { return sum + pairOhms_[j]; },
-          [&](std::size_t j) {
-            const PairMembers& pair = tables_.pairs[j];
-            if (pair.join == Join::Series && pair.first < k) return;
-            NetworkSketch sketch;
-            const int parts = sketch.AddJoin(Join::Series, sketch.AddPart(static_cast<int>(i)),
-                                             sketch.AddPart(static_cast<int>(k)));
-            sketch.AddJoin(Join::Series, parts, AddPair(sketch, j));
-            Offer(sketch, 4);
-          });
-    }
+// A pair of either kind in series with another, the first no later in the table than the second,
+// and of x + z + a + b only (x + z) + (a + b) with x ≤ z ≤ a ≤ b, which ties in the table keep in
+// that order. The second is walked outward from half the target, which leaves far fewer to search
+// than the first from the smallest.
+bool Searcher::PairsInSeries() {
+  const auto searchFirst = [this](std::size_t second) {
+    const double y = pairOhms_[second];
+    const Window reach = Reach(4);
+    if (!PairWithin(reach.low - y, reach.high - y)) return;
+    const PairMembers& last = tables_.pairs[second];
+    ScanOutward(
+        0, second + 1, PairAtOrAbove(target_ - y), top_[3],
+        [&](std::size_t j) { return pairOhms_[j] + y; },
+        [&](std::size_t j) {
+          const PairMembers& first = tables_.pairs[j];
+          const bool allSeries = first.join == Join::Series && last.join == Join::Series;
+          if (allSeries && first.second > last.first) return;
+          NetworkSketch sketch;
+          const int left = AddPair(sketch, j);
+          sketch.AddJoin(Join::Series, left, AddPair(sketch, second));
+          Offer(sketch, 4);
+        });
+  };
+  const std::size_t middle = PairAtOrAbove(target_ / 2.0);
+  for (std::size_t second = middle; second < pairOhms_.size(); ++second) {
+    if (second % 4096 == 0 && Stopped()) return false;
+    if (pairOhms_[second] > target_ && !MayEnter(pairOhms_[second], 4)) break;
+    searchFirst(second);
   }
-  return true;
+  for (std::size_t second = middle; second-- > 0;) {
+    if (second % 4096 == 0 && Stopped()) return false;
+    if (!MayEnter(2.0 * pairOhms_[second], 4)) break;
+    searchFirst(second);
+  }
+  return !Stopped();
 }
 
-// x || z || (a || b) with x ≤ z ≤ a, and x || z || (a + b) with x ≤ z.
-bool Searcher::TwoPartsInParallelWithPair() {
-  const double lowestPair = pairOhms_.front();
-  for (std::size_t i = 0; i < ohms_.size(); ++i) {
-    if (Stopped()) return false;
-    const double x = ohms_[i];
-    if (x < target_ && !MayEnter(x, 4)) continue;
-    const double lowest = 1.0 / (2.0 / x + 1.0 / lowestPair);
-    if (lowest > target_ && !MayEnter(lowest, 4)) break;
-    for (std::size_t k = i; k < ohms_.size(); ++k) {
-      const double g = 1.0 / x + 1.0 / ohms_[k];
-      if (1.0 / g < target_ && !MayEnter(1.0 / g, 4)) continue;
-      const double lowestHere = 1.0 / (g + 1.0 / lowestPair);
-      if (lowestHere > target_ && !MayEnter(lowestHere, 4)) break;
-      ScanOutward(
-          0, pairOhms_.size(), PairAtOrAbove(ParallelNeed(target_, g)), top_[3],
-          [&](std::size_t j) { return 1.0 / (g + 1.0 / pairOhms_[j]); },
-          [&](std::size_t j) {
-            const PairMembers& pair = tables_.pairs[j];
-            if (pair.join == Join::Parallel && pair.first < k) return;
-            NetworkSketch sketch;
-            const int parts = sketch.AddJoin(Join::Parallel, sketch.AddPart(static_cast<int>(i)),
-                                             sketch.AddPart(static_cast<int>(k)));
-            sketch.AddJoin(Join::Parallel, parts, AddPair(sketch, j));
-            Offer(sketch, 4);
-          });
-    }
+// A pair of either kind in parallel with another, the first no later in the table than the
+// second, and of x || z || a || b only (x || z) || (a || b) with x ≤ z ≤ a ≤ b.
+bool Searcher::PairsInParallel() {
+  const auto tooLow = [this](double y) { return y < target_ && !MayEnter(y, 4); };
+  const std::size_t begin =
+      std::partition_point(pairOhms_.begin(), pairOhms_.end(), tooLow) - pairOhms_.begin();
+  for (std::size_t first = begin; first < pairOhms_.size(); ++first) {
+    if (first % 4096 == 0 && Stopped()) return false;
+    const double y = pairOhms_[first];
+    if (y / 2.0 > target_ && !MayEnter(y / 2.0, 4)) break;
+    const PairMembers& lower = tables_.pairs[first];
+    const double g = 1.0 / y;
+    // y || p in the reach; where no p gives its low end, a negative bound lets all in.
+    const Window reach = Reach(4);
+    const double beyondHigh = 1.0 / reach.high - g;
+    const double pairHigh = beyondHigh > 0.0 ? 1.0 / beyondHigh : infinity;
+    if (!PairWithin(1.0 / (1.0 / reach.low - g), pairHigh)) continue;
+    ScanOutward(
+        first, pairOhms_.size(), PairAtOrAbove(ParallelNeed(target_, g)), top_[3],
+        [&](std::size_t j) { return 1.0 / (g + 1.0 / pairOhms_[j]); },
+        [&](std::size_t j) {
+          const PairMembers& last = tables_.pairs[j];
+          const bool allParallel = lower.join == Join::Parallel && last.join == Join::Parallel;
+          if (allParallel && lower.second > last.first) return;
+          NetworkSketch sketch;
+          const int left = AddPair(sketch, first);
+          sketch.AddJoin(Join::Parallel, left, AddPair(sketch, j));
+          Offer(sketch, 4);
+        });
   }
-  return true;
+  return !Stopped();
 }
 
 // x + (z || (a || b)) with z ≤ a, and x + (z || (a + b)).
@@ -313,12 +342,21 @@ bool Searcher::PartInSeriesWithPartParallelToPair() {
     const double x = ohms_[i];
     if (x > target_ && !MayEnter(x, 4)) break;
     const double rest = target_ - x;
-    for (std::size_t k = 0; k < ohms_.size(); ++k) {
+    const Window reach = Reach(4);
+    const double restLow = reach.low - x;
+    const double restHigh = reach.high - x;
+    const auto tooLow = [&](double z) { return x + z < target_ && !MayEnter(x + z, 4); };
+    const std::size_t begin =
+        std::partition_point(ohms_.begin(), ohms_.end(), tooLow) - ohms_.begin();
+    for (std::size_t k = begin; k < ohms_.size(); ++k) {
       const double z = ohms_[k];
-      if (x + z < target_ && !MayEnter(x + z, 4)) continue;
       const double g = 1.0 / z;
-      const double lowest = x + 1.0 / (g + 1.0 / lowestPair);
-      if (lowest > target_ && !MayEnter(lowest, 4)) break;
+      // z || p in [restLow, restHigh]; where no p gives restLow, a negative bound lets all in.
+      const double pairLow = restLow > 0.0 ? 1.0 / (1.0 / restLow - g) : 0.0;
+      const double beyondHigh = 1.0 / restHigh - g;
+      const double pairHigh = beyondHigh > 0.0 ? 1.0 / beyondHigh : infinity;
+      if (pairHigh < lowestPair) break;
+      if (!PairWithin(pairLow, pairHigh)) continue;
       const double need = rest <= 0.0 ? 0.0 : ParallelNeed(rest, g);
       ScanOutward(
           0, pairOhms_.size(), PairAtOrAbove(need), top_[3],
@@ -350,12 +388,21 @@ bool Searcher::PartParallelToPartInSeriesWithPair() {
     const double lowest = 1.0 / (g + 1.0 / (ohms_.front() + lowestPair));
     if (lowest > target_ && !MayEnter(lowest, 4)) break;
     const double branchNeed = ParallelNeed(target_, g);
-    for (std::size_t k = 0; k < ohms_.size(); ++k) {
+    // x || b in the reach; where no b gives its low end, a negative bound lets all in.
+    const Window reach = Reach(4);
+    const double branchLow = 1.0 / (1.0 / reach.low - g);
+    const double beyondHigh = 1.0 / reach.high - g;
+    const double branchHigh = beyondHigh > 0.0 ? 1.0 / beyondHigh : infinity;
+    const auto tooLow = [&](double z) {
+      const double highest = 1.0 / (g + 1.0 / (z + highestPair));
+      return highest < target_ && !MayEnter(highest, 4);
+    };
+    const std::size_t begin =
+        std::partition_point(ohms_.begin(), ohms_.end(), tooLow) - ohms_.begin();
+    for (std::size_t k = begin; k < ohms_.size(); ++k) {
       const double z = ohms_[k];
-      const double highestHere = 1.0 / (g + 1.0 / (z + highestPair));
-      if (highestHere < target_ && !MayEnter(highestHere, 4)) continue;
-      const double lowestHere = 1.0 / (g + 1.0 / (z + lowestPair));
-      if (lowestHere > target_ && !MayEnter(lowestHere, 4)) break;
+      if (branchHigh - z < lowestPair) break;
+      if (!PairWithin(branchLow - z, branchHigh - z)) continue;
       ScanOutward(
           0, pairOhms_.size(), PairAtOrAbove(branchNeed - z), top_[3],
           [&](std::size_t j) { return 1.0 / (g + 1.0 / (z + pairOhms_[j])); },
@@ -372,61 +419,6 @@ bool Searcher::PartParallelToPartInSeriesWithPair() {
     }
   }
   return true;
-}
-
-// (a || b) + (c || d), the first pair no later in the table than the second. The second is walked
-// outward from half the target, which leaves far fewer to search than the first from the smallest.
-bool Searcher::ParallelPairsInSeries() {
-  const auto searchFirst = [this](std::size_t second) {
-    const double y = pairOhms_[second];
-    ScanOutward(
-        0, second + 1, PairAtOrAbove(target_ - y), top_[3],
-        [&](std::size_t j) { return pairOhms_[j] + y; },
-        [&](std::size_t j) {
-          if (tables_.pairs[j].join != Join::Parallel) return;
-          NetworkSketch sketch;
-          const int left = AddPair(sketch, j);
-          sketch.AddJoin(Join::Series, left, AddPair(sketch, second));
-          Offer(sketch, 4);
-        });
-  };
-  const std::size_t middle = PairAtOrAbove(target_ / 2.0);
-  for (std::size_t second = middle; second < pairOhms_.size(); ++second) {
-    if (tables_.pairs[second].join != Join::Parallel) continue;
-    if (second % 4096 == 0 && Stopped()) return false;
-    if (pairOhms_[second] > target_ && !MayEnter(pairOhms_[second], 4)) break;
-    searchFirst(second);
-  }
-  for (std::size_t second = middle; second-- > 0;) {
-    if (tables_.pairs[second].join != Join::Parallel) continue;
-    if (second % 4096 == 0 && Stopped()) return false;
-    if (!MayEnter(2.0 * pairOhms_[second], 4)) break;
-    searchFirst(second);
-  }
-  return !Stopped();
-}
-
-// (a + b) || (c + d), the first pair no later in the table than the second.
-bool Searcher::SeriesPairsInParallel() {
-  for (std::size_t first = 0; first < pairOhms_.size(); ++first) {
-    if (tables_.pairs[first].join != Join::Series) continue;
-    if (first % 4096 == 0 && Stopped()) return false;
-    const double y = pairOhms_[first];
-    if (y < target_ && !MayEnter(y, 4)) continue;
-    if (y / 2.0 > target_ && !MayEnter(y / 2.0, 4)) break;
-    const double g = 1.0 / y;
-    ScanOutward(
-        first, pairOhms_.size(), PairAtOrAbove(ParallelNeed(target_, g)), top_[3],
-        [&](std::size_t j) { return 1.0 / (g + 1.0 / pairOhms_[j]); },
-        [&](std::size_t j) {
-          if (tables_.pairs[j].join != Join::Series) return;
-          NetworkSketch sketch;
-          const int left = AddPair(sketch, first);
-          sketch.AddJoin(Join::Parallel, left, AddPair(sketch, j));
-          Offer(sketch, 4);
-        });
-  }
-  return !Stopped();
 }
 
 }  // namespace

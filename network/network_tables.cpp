@@ -9,77 +9,82 @@ namespace tamblor {
 
 namespace {
 
-struct PairEntry {
-  double ohms;
-  PairMembers members;
-};
+// What a pair is counted for against maxTableBytes. The tables, their index and the sort's counts
+// take less at their peak; the rest bounds the time a search over so many pairs takes.
+constexpr std::size_t bytesPerPair = 46;
+static_assert(bytesPerPair >= sizeof(double) + sizeof(PairMembers) + ValueIndex::bytesPerEntry +
+                                  sizeof(std::uint32_t));
 
-// At the peak of the set-up a pair is held three times: in the two buffers of the sort and split
-// into the tables; the sort's buffers are gone before the index is built.
-constexpr std::size_t bytesPerPair = 2 * sizeof(PairEntry) + sizeof(double) + sizeof(PairMembers);
-static_assert(bytesPerPair >= sizeof(double) + sizeof(PairMembers) + ValueIndex::bytesPerEntry);
-
-// A bucket sort on the bit patterns of the values, which order as positive doubles do and rise
-// nearly with their logarithm: one pass spreads the entries over about as many buckets, each then
-// sorted on its own. At E192 over seven decades it takes a third of a comparison sort's time.
-void SortByOhms(std::vector<PairEntry>& entries) {
-  const auto bitsOf = [](const PairEntry& entry) {
-    return std::bit_cast<std::uint64_t>(entry.ohms);
-  };
-  const auto [lowest, highest] =
-      std::minmax_element(entries.begin(), entries.end(),
-                          [](const PairEntry& a, const PairEntry& b) { return a.ohms < b.ohms; });
-  const std::uint64_t base = bitsOf(*lowest);
-  int shift = 0;
-  while (((bitsOf(*highest) - base) >> shift) >= entries.size()) ++shift;
-  const auto bucketOf = [&](const PairEntry& entry) { return (bitsOf(entry) - base) >> shift; };
-
-  std::vector<std::size_t> starts(((bitsOf(*highest) - base) >> shift) + 2);
-  for (const PairEntry& entry : entries) ++starts[bucketOf(entry) + 1];
-  for (std::size_t b = 1; b < starts.size(); ++b) starts[b] += starts[b - 1];
-  std::vector<PairEntry> sorted(entries.size());
-  std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
-  for (const PairEntry& entry : entries) sorted[next[bucketOf(entry)]++] = entry;
-  // Buckets hold a few entries each: an insertion sort over the whole, which moves each entry
-  // only within its bucket.
-  for (std::size_t i = 1; i < sorted.size(); ++i) {
-    const PairEntry entry = sorted[i];
-    std::size_t k = i;
-    for (; k > 0 && entry.ohms < sorted[k - 1].ohms; --k) sorted[k] = sorted[k - 1];
-    sorted[k] = entry;
+// Calls visit(ohms, members) for every 2-part network the parts allow, always in one order.
+template <typename Visit>
+void ForEachPair(const NetworkTables& tables, Visit visit) {
+  const std::vector<double>& ohms = tables.partOhms;
+  for (std::size_t i = 0; i < ohms.size(); ++i) {
+    const std::size_t firstSecond = CountAllows(tables.parts[i], 2) ? i : i + 1;
+    for (std::size_t k = firstSecond; k < ohms.size(); ++k) {
+      const auto first = static_cast<std::uint16_t>(i);
+      const auto second = static_cast<std::uint16_t>(k);
+      visit(ohms[i] + ohms[k], PairMembers{first, second, Join::Series});
+      visit(1.0 / (1.0 / ohms[i] + 1.0 / ohms[k]), PairMembers{first, second, Join::Parallel});
+    }
   }
-  entries.swap(sorted);
+}
+
+// The pairs sorted by value, ties in the order ForEachPair gives them, by a bucket sort on the bit
+// patterns of the values, which order as positive doubles do and rise nearly with their logarithm:
+// one pass counts the pairs of each bucket, another computes them again straight into their
+// bucket's place in the tables, and an insertion sort orders each bucket's few. Holding no copy of
+// the pairs besides the tables, it takes a fraction of a comparison sort's time.
+void AddPairs(NetworkTables& tables) {
+  std::size_t count = 0;
+  double lowest = std::numeric_limits<double>::infinity();
+  double highest = 0.0;
+  ForEachPair(tables, [&](double ohms, PairMembers) {
+    ++count;
+    lowest = std::min(lowest, ohms);
+    highest = std::max(highest, ohms);
+  });
+  if (count == 0) return;
+  const std::uint64_t base = std::bit_cast<std::uint64_t>(lowest);
+  const std::uint64_t span = std::bit_cast<std::uint64_t>(highest) - base;
+  int shift = 0;
+  while ((span >> shift) >= count) ++shift;
+  const auto bucketOf = [&](double ohms) {
+    return static_cast<std::size_t>((std::bit_cast<std::uint64_t>(ohms) - base) >> shift);
+  };
+
+  std::vector<std::uint32_t> next((span >> shift) + 2);
+  ForEachPair(tables, [&](double ohms, PairMembers) { ++next[bucketOf(ohms) + 1]; });
+  for (std::size_t b = 1; b < next.size(); ++b) next[b] += next[b - 1];
+  std::vector<double>& values = tables.pairOhms;
+  std::vector<PairMembers>& pairs = tables.pairs;
+  values.resize(count);
+  pairs.resize(count);
+  ForEachPair(tables, [&](double ohms, PairMembers members) {
+    const std::uint32_t place = next[bucketOf(ohms)]++;
+    values[place] = ohms;
+    pairs[place] = members;
+  });
+  next = {};
+  // Each pair moves only within its bucket.
+  for (std::size_t i = 1; i < count; ++i) {
+    const double ohms = values[i];
+    const PairMembers members = pairs[i];
+    std::size_t k = i;
+    for (; k > 0 && ohms < values[k - 1]; --k) {
+      values[k] = values[k - 1];
+      pairs[k] = pairs[k - 1];
+    }
+    values[k] = ohms;
+    pairs[k] = members;
+  }
+  tables.pairIndex = ValueIndex(values);
 }
 
 // A tolerance the worst case can use: NaN and below 0 count as 0, above 100 % as 100 %, so that
 // no part's lower limit is negative.
 double UsableTolerance(double tolerance) {
   return std::isnan(tolerance) ? 0.0 : std::clamp(tolerance, 0.0, 100.0);
-}
-
-void AddPairs(NetworkTables& tables) {
-  const std::vector<double>& ohms = tables.partOhms;
-  std::vector<PairEntry> entries;
-  entries.reserve(ohms.size() * (ohms.size() + 1));
-  for (std::size_t i = 0; i < ohms.size(); ++i) {
-    const std::size_t firstSecond = CountAllows(tables.parts[i], 2) ? i : i + 1;
-    for (std::size_t k = firstSecond; k < ohms.size(); ++k) {
-      const auto first = static_cast<std::uint16_t>(i);
-      const auto second = static_cast<std::uint16_t>(k);
-      entries.push_back({ohms[i] + ohms[k], {first, second, Join::Series}});
-      entries.push_back({1.0 / (1.0 / ohms[i] + 1.0 / ohms[k]), {first, second, Join::Parallel}});
-    }
-  }
-  if (entries.empty()) return;
-  SortByOhms(entries);
-  tables.pairOhms.reserve(entries.size());
-  tables.pairs.reserve(entries.size());
-  for (const PairEntry& entry : entries) {
-    tables.pairOhms.push_back(entry.ohms);
-    tables.pairs.push_back(entry.members);
-  }
-  entries = {};
-  tables.pairIndex = ValueIndex(tables.pairOhms);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ struct PairMembers {
 struct NetworkTables {
   std::vector<Part> parts;         // ascending, tolerances as the search counts them
   std::vector<double> partOhms;    // parts[i].ohms
-  std::vector<double> pairOhms;    // ascending; empty below 3 parts
+  std::vector<double> pairOhms;    // ascending, ties by their parts; empty below 3 parts
   std::vector<PairMembers> pairs;  // pairOhms[j]'s parts
   ValueIndex pairIndex;            // over pairOhms
   double lowestTolerance = 0.0;    // the smallest tolerance of any part, as a fraction
