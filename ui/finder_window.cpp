@@ -220,7 +220,13 @@ void FinderWindow::ShowSearchProblem(int search, const InputMessage& message) {
 }
 
 bool FinderWindow::UseStockFile(const wxString& path) {
-  const StockFileReading reading = ReadStockFile(std::filesystem::path(path.fn_str().data()));
+  // The name in the file system's own terms: wide characters on Windows, bytes elsewhere.
+#ifdef __WINDOWS__
+  const std::filesystem::path file(path.ToStdWstring());
+#else
+  const std::filesystem::path file(path.fn_str().data());
+#endif
+  const StockFileReading reading = ReadStockFile(file);
   if (reading.failure) {
     ShowProblem(FromUtf8(*reading.failure));
     return false;
