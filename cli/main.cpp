@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/calculator.h"
+#include "cli/divider_run.h"
 #include "cli/human_output.h"
 #include "cli/json_output.h"
 #include "cli/line_reader.h"
@@ -89,6 +90,8 @@ int Main(int argc, const char* const* argv) {
   switch (commandLine.command) {
     case Command::Network:
       return RunValues<NetworkRun>(commandLine);
+    case Command::Divider:
+      return RunValues<DividerRun>(commandLine);
     case Command::Nearest:
       return RunValues<NearestRun>(commandLine);
     case Command::Calculator:

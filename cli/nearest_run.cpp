@@ -1,6 +1,7 @@
 #include "cli/nearest_run.h"
 
 #include "cli/human_output.h"
+#include "cli/part_output.h"
 #include "values/error_percent.h"
 
 namespace tamblor::cli {
@@ -59,6 +60,7 @@ void NearestRun::AppendStandardValue(const std::optional<StandardValueMatch>& ma
   json.Number(match->part.ohms);
   json.Key("error");
   json.Number(match->error);
+  AppendMarkingsJson(MarkingsOf(match->part), json);
   json.EndObject();
 }
 
@@ -114,13 +116,16 @@ void NearestRun::AppendHuman(std::string_view input, const std::optional<InputMe
     return;
   }
   columns_.Clear();
-  columns_.Row({"set", "nearest", "", "below", "", "above", ""});
+  columns_.Row({"set", "nearest", "", "below", "", "above", "", "nearest's markings"});
   for (std::size_t index = 0; index < found_.size(); ++index) {
     const MatchTexts nearest(found_[index].nearest);
     const MatchTexts below(found_[index].below);
     const MatchTexts above(found_[index].above);
+    markings_.clear();
+    if (found_[index].nearest)
+      AppendMarkingsText(MarkingsOf(found_[index].nearest->part), markings_);
     columns_.Row({OriginName(series_[index]), nearest.value, nearest.Error(), below.value,
-                  below.Error(), above.value, above.Error()});
+                  below.Error(), above.value, above.Error(), markings_});
   }
   columns_.AppendTo(out, "  ", "  ");
 }

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 #include "cli/human_output.h"
 #include "network/exact_value.h"
@@ -13,13 +14,6 @@ namespace tamblor::cli {
 namespace {
 
 constexpr std::string_view notationHint = " (4k7, 51R1, 1M)";
-
-// A text of the user's within a message, quoted, with what could drive a terminal escaped.
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  AppendEscaped(text, quoted);
-  return quoted += '"';
-}
 
 // Calls `visit` with each item of a comma-separated list; stops at the first problem it returns.
 template <typename Visit>
@@ -34,18 +28,7 @@ std::optional<std::string> ForEachListItem(std::string_view list, Visit visit) {
   }
 }
 
-std::optional<std::string> ReadBound(std::string_view option, std::string_view text, double& ohms) {
-  const std::optional<double> read = ExactOhmsFromText(text);
-  if (!read || text.empty()) {
-    return std::string{option} + ": " + Quoted(text) + " is not a value in the notation" +
-           std::string{notationHint};
-  }
-  if (!(*read > 0.0)) return std::string{option} + ": " + Quoted(text) + " is not above zero";
-  ohms = *read;
-  return std::nullopt;
-}
-
-std::optional<std::string> ReadBounds(const GivenNetworkOptions& given, PartBounds& bounds) {
+std::optional<std::string> ReadBounds(const GivenPartOptions& given, PartBounds& bounds) {
   if (auto problem = ReadBound("--min", given.min, bounds.min)) return problem;
   if (auto problem = ReadBound("--max", given.max, bounds.max)) return problem;
   if (bounds.min > bounds.max) {
@@ -80,6 +63,23 @@ std::optional<std::string> ReadTolerance(const std::string& text, double& percen
 
 }  // namespace
 
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  AppendEscaped(text, quoted);
+  return quoted += '"';
+}
+
+std::optional<std::string> ReadBound(std::string_view option, std::string_view text, double& ohms) {
+  const std::optional<double> read = ExactOhmsFromText(text);
+  if (!read || text.empty()) {
+    return std::string{option} + ": " + Quoted(text) + " is not a value in the notation" +
+           std::string{notationHint};
+  }
+  if (!(*read > 0.0)) return std::string{option} + ": " + Quoted(text) + " is not above zero";
+  ohms = *read;
+  return std::nullopt;
+}
+
 std::optional<std::string> ReadSeriesList(std::string_view option, std::string_view list,
                                           std::vector<PartOrigin>& series) {
   series.clear();
@@ -94,7 +94,7 @@ std::optional<std::string> ReadSeriesList(std::string_view option, std::string_v
   });
 }
 
-void DefineNetworkOptions(CLI::App& command, GivenNetworkOptions& given) {
+void DefinePartOptions(CLI::App& command, GivenPartOptions& given) {
   CLI::Option* series =
       command
           .add_option("--series", given.series,
@@ -112,12 +112,10 @@ void DefineNetworkOptions(CLI::App& command, GivenNetworkOptions& given) {
   command.add_option("--max", given.max, "Largest part allowed (default 10M)")->option_text("TEXT");
   command.add_option("--exclude", given.exclude, "Part values not to use, comma-separated")
       ->option_text("LIST");
-  command.add_option("--max-parts", given.maxParts, "Networks of 1 up to N parts (default 3)")
-      ->check(CLI::Range(1, maxNetworkParts))
-      ->option_text("1-4");
-  command
-      .add_option("--top", given.top,
-                  "Networks shown per part count, best first (default 3, at most 100)")
+}
+
+void DefineRankingOptions(CLI::App& command, GivenPartOptions& given, std::string_view topHelp) {
+  command.add_option("--top", given.top, std::string{topHelp})
       ->check(CLI::Range(1, maxTopCount))
       ->option_text("K");
   command
@@ -133,27 +131,47 @@ void DefineNetworkOptions(CLI::App& command, GivenNetworkOptions& given) {
       ->option_text("error|worst");
 }
 
-std::optional<std::string> BuildNetworkSpec(const CLI::App& command,
-                                            const GivenNetworkOptions& given,
-                                            NetworkSearchSpec& spec) {
+std::optional<std::string> ReadPartOptions(const CLI::App& command, const GivenPartOptions& given,
+                                           PartChoices& choices) {
   PartBounds bounds;
   if (auto problem = ReadBounds(given, bounds)) return problem;
   if (command.get_option("--stock")->count() > 0) {
     const StockFileReading stock = ReadStockFile(given.stock);
     if (stock.failure) return "--stock: " + *stock.failure;
-    spec.parts = BoundedParts(stock.parts, bounds);
+    choices.parts = BoundedParts(stock.parts, bounds);
   } else {
     std::vector<PartOrigin> series;
     if (auto problem = ReadSeriesList("--series", given.series, series)) return problem;
-    spec.parts = SeriesParts(series, bounds);
+    choices.parts = SeriesParts(series, bounds);
   }
-  spec.tolerance.reset();
+  choices.tolerance.reset();
   if (command.get_option("--tolerance")->count() > 0) {
-    if (auto problem = ReadTolerance(given.tolerance, spec.tolerance.emplace())) return problem;
+    if (auto problem = ReadTolerance(given.tolerance, choices.tolerance.emplace())) return problem;
   }
+  choices.top = given.top;
+  choices.ranking = given.rank == "worst" ? Ranking::WorstCase : Ranking::Error;
+  return std::nullopt;
+}
+
+void DefineNetworkOptions(CLI::App& command, GivenNetworkOptions& given) {
+  DefinePartOptions(command, given.parts);
+  command.add_option("--max-parts", given.maxParts, "Networks of 1 up to N parts (default 3)")
+      ->check(CLI::Range(1, maxNetworkParts))
+      ->option_text("1-4");
+  DefineRankingOptions(command, given.parts,
+                       "Networks shown per part count, best first (default 3, at most 100)");
+}
+
+std::optional<std::string> BuildNetworkSpec(const CLI::App& command,
+                                            const GivenNetworkOptions& given,
+                                            NetworkSearchSpec& spec) {
+  PartChoices choices;
+  if (auto problem = ReadPartOptions(command, given.parts, choices)) return problem;
+  spec.parts = std::move(choices.parts);
+  spec.tolerance = choices.tolerance;
   spec.maxParts = given.maxParts;
-  spec.top = given.top;
-  spec.ranking = given.rank == "worst" ? Ranking::WorstCase : Ranking::Error;
+  spec.top = choices.top;
+  spec.ranking = choices.ranking;
   return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/network_run.h"
 
 #include "cli/human_output.h"
+#include "cli/part_output.h"
 #include "values/error_percent.h"
 #include "values/value_text.h"
 
@@ -31,20 +32,6 @@ void NetworkRun::Value(std::string_view input) {
   anyWithoutResult_ = anyWithoutResult_ || message || results_.empty();
   ++valueCount_;
   output_.WriteIfFull();
-}
-
-void NetworkRun::AppendResistor(const Part& part) {
-  JsonLineWriter& json = jsonWriter_;
-  json.BeginObject();
-  json.Key("text");
-  json.Text(part.text.view());
-  json.Key("value");
-  json.Number(part.ohms);
-  json.Key("series");
-  json.Text(OriginName(part.origin));
-  json.Key("tolerance");
-  json.Number(part.tolerance);
-  json.EndObject();
 }
 
 void NetworkRun::AppendJson(std::string_view input, const TargetReading& target,
@@ -94,7 +81,7 @@ void NetworkRun::AppendJson(std::string_view input, const TargetReading& target,
     json.Key("resistors");
     json.BeginArray();
     for (int part = 0; part < result.parts; ++part) {
-      AppendResistor(query_.Parts()[static_cast<std::size_t>(result.resistors[part])]);
+      AppendResistorJson(query_.Parts()[static_cast<std::size_t>(result.resistors[part])], json);
     }
     json.EndArray();
     json.EndObject();
@@ -129,6 +116,10 @@ void NetworkRun::AppendHuman(std::string_view input, const std::optional<InputMe
                   ErrorPercentText(result.error).view(), FormatValueText(result.worst.low).view(),
                   "..", FormatValueText(result.worst.high).view(),
                   ErrorPercentText(result.worst.error).view()});
+    remark_.clear();
+    AppendPartsMarkingsText(query_.Parts(), std::span(result.resistors.data(), result.parts),
+                            remark_);
+    columns_.Remark(remark_);
   }
   columns_.AppendTo(out, "  ", "    ");
 }

@@ -29,7 +29,6 @@ class NetworkRun {
  private:
   void AppendJson(std::string_view input, const TargetReading& target,
                   const std::optional<InputMessage>& message);
-  void AppendResistor(const Part& part);
   void AppendHuman(std::string_view input, const std::optional<InputMessage>& message);
 
   bool json_;
@@ -40,6 +39,7 @@ class NetworkRun {
   JsonLineWriter jsonWriter_;
   TextColumns columns_;
   std::string messageLine_;
+  std::string remark_;
   long valueCount_ = 0;
   bool anyWithoutResult_ = false;
 };

@@ -6,6 +6,7 @@
 #include <tuple>
 #include <utility>
 
+#include "cli/divider_options.h"
 #include "cli/network_options.h"
 #include "engine/calculate_command.h"
 #include "settings/form_settings.h"
@@ -77,6 +78,8 @@ OptionHandles DefineOptions(CLI::App& app, GivenOptions& given, CommandLine& com
       "pair (all are still processed), 2 for a usage error or input that can't be read.\n\n"
       "Subcommands, named first, each with its own --help:\n"
       "  network  the best networks of 1 to 4 resistors from a set of values or a stock file\n"
+      "  divider  the best voltage dividers for a ratio, an A/B of voltages or a regulator's "
+      "output\n"
       "  nearest  the standard values nearest each value, in each set");
   return handles;
 }
@@ -86,13 +89,14 @@ constexpr std::string_view subcommandFooter =
     "nothing within the bounds (all are still processed), 2 for a usage error or input that "
     "can't be read.";
 
-// The values and --json, as every subcommand takes them.
-void AddValuesAndJson(CLI::App& command, CommandLine& commandLine) {
+constexpr std::string_view resistanceValues =
+    "Required resistances in the value notation (4k7, 51R1, 1M), at most 31 characters each; "
+    "without any, one per line from standard input";
+
+// The values, described by `valuesHelp`, and --json, as every subcommand takes them.
+void AddValuesAndJson(CLI::App& command, CommandLine& commandLine, std::string_view valuesHelp) {
   command.add_flag("--json", commandLine.json, "One JSON object per value, one per line");
-  command
-      .add_option("VALUE", commandLine.values,
-                  "Required resistances in the value notation (4k7, 51R1, 1M), at most 31 "
-                  "characters each; without any, one per line from standard input")
+  command.add_option("VALUE", commandLine.values, std::string{valuesHelp})
       ->check(CLI::Validator(
           [](const std::string& value) { return value.empty() ? "empty text" : ""; }, ""));
   command.footer(std::string{subcommandFooter});
@@ -103,11 +107,13 @@ constexpr std::string_view allSeries = "e3,e6,e12,e24,e48,e96,e192";
 struct Subcommands {
   CLI::App* network;
   GivenNetworkOptions networkGiven;
+  CLI::App* divider;
+  GivenDividerOptions dividerGiven;
   CLI::App* nearest;
   std::string nearestSeries{allSeries};
 };
 
-// Adds both subcommands, each enabled only when named first: a value of the calculator's is never
+// Adds the subcommands, each enabled only when named first: a value of the calculator's is never
 // taken for one, and its usage shows none.
 void DefineSubcommands(CLI::App& app, std::string_view first, Subcommands& subcommands,
                        CommandLine& commandLine) {
@@ -117,7 +123,20 @@ void DefineSubcommands(CLI::App& app, std::string_view first, Subcommands& subco
       "closest to each required value, best first for each number of parts, with the worst case "
       "within the parts' tolerances.");
   DefineNetworkOptions(*subcommands.network, subcommands.networkGiven);
-  AddValuesAndJson(*subcommands.network, commandLine);
+  AddValuesAndJson(*subcommands.network, commandLine, resistanceValues);
+  subcommands.divider = app.add_subcommand(
+      "divider",
+      "Finds the voltage dividers, a top leg from the input to the output and a bottom leg from "
+      "the output to ground, whose ratio bottom / (top + bottom) comes closest to each required "
+      "one, best first, with the worst case within the parts' tolerances and the output voltage "
+      "where the value names one. Each part's colour bands and SMD and EIA-96 codes follow its "
+      "leg.");
+  DefineDividerOptions(*subcommands.divider, subcommands.dividerGiven);
+  AddValuesAndJson(*subcommands.divider, commandLine,
+                   "Required ratios: a decimal between 0 and 1 (0.275) or A/B with 0 < A < B "
+                   "(3.3/12: 3.3 V out of 12 V), or with --vref the output voltage (3.3); plain "
+                   "decimals, at most 31 characters each; without any, one per line from "
+                   "standard input");
   subcommands.nearest = app.add_subcommand(
       "nearest",
       "Finds the standard value nearest each required value in each set, with the largest at or "
@@ -127,8 +146,8 @@ void DefineSubcommands(CLI::App& app, std::string_view first, Subcommands& subco
                    "Value sets, comma-separated: e3, e6, e12, e24, e48, e96, e192 (default all "
                    "seven)")
       ->option_text("LIST");
-  AddValuesAndJson(*subcommands.nearest, commandLine);
-  for (CLI::App* subcommand : {subcommands.network, subcommands.nearest}) {
+  AddValuesAndJson(*subcommands.nearest, commandLine, resistanceValues);
+  for (CLI::App* subcommand : {subcommands.network, subcommands.divider, subcommands.nearest}) {
     subcommand->disabled(subcommand->get_name() != first);
     subcommand->group("");  // the footer lists them: the usage shows the calculator's as it was
   }
@@ -203,6 +222,7 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
   Subcommands subcommands;
   DefineSubcommands(app, first, subcommands, commandLine);
   const CLI::App* named = first == "network"   ? subcommands.network
+                          : first == "divider" ? subcommands.divider
                           : first == "nearest" ? subcommands.nearest
                                                : &app;
   try {
@@ -219,6 +239,13 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
     commandLine.command = Command::Network;
     const std::optional<std::string> problem =
         BuildNetworkSpec(*subcommands.network, subcommands.networkGiven, commandLine.network);
+    return problem ? std::optional{ReportUsageError(app, *problem)} : std::nullopt;
+  }
+  if (subcommands.divider->parsed()) {
+    commandLine.command = Command::Divider;
+    const std::optional<std::string> problem =
+        BuildDividerSpec(*subcommands.divider, subcommands.dividerGiven, commandLine.divider,
+                         commandLine.referenceVolts);
     return problem ? std::optional{ReportUsageError(app, *problem)} : std::nullopt;
   }
   if (subcommands.nearest->parsed()) {

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "engine/calculator_state.h"
+#include "network/divider_query.h"
 #include "network/network_query.h"
 #include "network/part.h"
 
 namespace tamblor::cli {
 
 // The calculator, or the subcommand named first.
-enum class Command : std::uint8_t { Calculator, Network, Nearest };
+enum class Command : std::uint8_t { Calculator, Network, Divider, Nearest };
 
 // What the arguments ask for.
 struct CommandLine {
@@ -26,6 +27,10 @@ struct CommandLine {
   std::string_view overlongLimit;
   // The network subcommand's search, its parts already bounded.
   NetworkSearchSpec network;
+  // The divider subcommand's search, its parts already bounded, and the reference voltage that
+  // makes each value an output voltage.
+  DividerSearchSpec divider;
+  std::optional<double> referenceVolts;
   // The sets the nearest subcommand looks in, in the order given.
   std::vector<PartOrigin> nearestSeries;
 };

@@ -16,12 +16,17 @@ std::string& TextColumns::NextCell(std::string_view text) {
 }
 
 void TextColumns::Heading(std::string_view text) {
-  lines_.push_back({cellsUsed_, 0});
+  lines_.push_back({Kind::Heading, cellsUsed_, 0});
+  NextCell(text);
+}
+
+void TextColumns::Remark(std::string_view text) {
+  lines_.push_back({Kind::Remark, cellsUsed_, 0});
   NextCell(text);
 }
 
 void TextColumns::Row(std::initializer_list<std::string_view> cells) {
-  lines_.push_back({cellsUsed_, cells.size()});
+  lines_.push_back({Kind::Row, cellsUsed_, cells.size()});
   if (widths_.size() < cells.size()) widths_.resize(cells.size(), 0);
   std::size_t column = 0;
   for (const std::string_view cell : cells) {
@@ -33,8 +38,12 @@ void TextColumns::Row(std::initializer_list<std::string_view> cells) {
 void TextColumns::AppendTo(std::string& out, std::string_view headingIndent,
                            std::string_view rowIndent) const {
   for (const Line& line : lines_) {
-    if (line.cellCount == 0) {
+    if (line.kind == Kind::Heading) {
       out.append(headingIndent).append(cells_[line.firstCell]).append(1, '\n');
+      continue;
+    }
+    if (line.kind == Kind::Remark) {
+      out.append(rowIndent).append("  ").append(cells_[line.firstCell]).append(1, '\n');
       continue;
     }
     out += rowIndent;

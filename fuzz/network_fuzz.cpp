@@ -1,8 +1,9 @@
-// Arbitrary options of the network and nearest subcommands, with now and then a stock file of
-// arbitrary bytes, through the command line's parsing and the stock file's reading; whatever they
-// accept then finds a few values in both layouts: every JSON line parses and the human text holds
-// nothing but printable ASCII and line ends. The search is kept small per input (at most 2 parts
-// over a large set, at most 10 results per part count), as the parsing is what is fuzzed here.
+// Arbitrary options of the network, divider and nearest subcommands, with now and then a stock file
+// of arbitrary bytes, through the command line's parsing and the stock file's reading; whatever
+// they accept then finds a few values (resistances, ratios, A/B texts or output voltages) in both
+// layouts: every JSON line parses and the human text holds nothing but printable ASCII and line
+// ends. The search is kept small per input (at most 2 network parts or 1 part per divider leg over
+// a large set, at most 10 results), as the parsing is what is fuzzed here.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <unistd.h>
 
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/divider_run.h"
 #include "cli/nearest_run.h"
 #include "cli/network_run.h"
 #include "cli/options.h"
@@ -56,8 +58,9 @@ void FindAll(const cli::CommandLine& commandLine, const std::vector<std::string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider provider(data, size);
-  const bool network = provider.ConsumeBool();
-  std::vector<std::string> arguments{"tamblor-cli", network ? "network" : "nearest"};
+  constexpr const char* subcommands[] = {"nearest", "network", "divider"};
+  const int subcommand = provider.ConsumeIntegralInRange(0, 2);
+  std::vector<std::string> arguments{"tamblor-cli", subcommands[subcommand]};
   for (int count = provider.ConsumeIntegralInRange(0, 8); count > 0; --count)
     arguments.push_back(provider.ConsumeRandomLengthString(24));
   if (provider.ConsumeBool()) {
@@ -77,10 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tamblor::NetworkSearchSpec& spec = commandLine.network;
   if (spec.parts.size() > 48) spec.maxParts = std::min(spec.maxParts, 2);
   spec.top = std::min(spec.top, 10);
+  tamblor::DividerSearchSpec& divider = commandLine.divider;
+  if (divider.parts.size() > 48) divider.legParts = 1;
+  divider.top = std::min(divider.top, 10);
   for (const bool json : {false, true}) {
     commandLine.json = json;
-    if (network) {
+    if (commandLine.command == cli::Command::Network) {
       FindAll<cli::NetworkRun>(commandLine, values);
+    } else if (commandLine.command == cli::Command::Divider) {
+      FindAll<cli::DividerRun>(commandLine, values);
     } else {
       FindAll<cli::NearestRun>(commandLine, values);
     }

@@ -3,7 +3,7 @@
 # indented "NAME  TEXT" line a tagged one.
 # Usage: cmake -DCLI=path/to/tamblor-cli -DOUTPUT=file.h2m -P subcommand-help.cmake
 set(text "[SUBCOMMANDS]\n")
-foreach(subcommand network nearest)
+foreach(subcommand network divider nearest)
   execute_process(COMMAND ${CLI} ${subcommand} --help OUTPUT_VARIABLE help COMMAND_ERROR_IS_FATAL ANY)
   # roff: a backslash is an escape and an option's hyphen a minus sign.
   string(REPLACE "\\" "\\e" help "\n${help}")

@@ -1,11 +1,6 @@
 // The network and nearest subcommands from outside: their JSON lines, the human layout, exit
 // statuses, stock files and the usage errors of every option.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include "run_cli.h"
 
@@ -13,21 +8,6 @@ namespace tamblor::cli::test {
 namespace {
 
 using Texts = std::vector<std::string>;
-
-std::vector<std::string> KeysOf(const Json& object) {
-  std::vector<std::string> keys;
-  for (const auto& item : object.items()) keys.push_back(item.key());
-  return keys;
-}
-
-// A file of the test's own, removed at the end; the tests run in parallel.
-class TempFile {
- public:
-  explicit TempFile(const std::string& text) { std::ofstream(path) << text; }
-  ~TempFile() { std::remove(path.c_str()); }
-  const std::string path =
-      testing::TempDir() + "tamblor_stock_" + std::to_string(getpid()) + ".txt";
-};
 
 TEST(NetworkCli, WorkedExampleAsJsonKeysInOrder) {
   const CliRun run = RunCli({"network", "--json", "--max-parts", "2", "289"});
@@ -46,8 +26,10 @@ TEST(NetworkCli, WorkedExampleAsJsonKeysInOrder) {
   EXPECT_EQ(KeysOf(best["worst"]), (Texts{"low", "high", "error"}));
   EXPECT_NEAR(best["worst"]["low"].get<double>(), best["value"].get<double>() * 0.95, 1e-9);
   EXPECT_EQ(best["resistors"], Json::parse(R"([
-      {"text":"470R","value":470.0,"series":"E24","tolerance":5.0},
-      {"text":"750R","value":750.0,"series":"E24","tolerance":5.0}])"));
+      {"text":"470R","value":470.0,"series":"E24","tolerance":5.0,
+       "bands":["yellow","violet","brown","gold"],"smd":"471","eia96":null},
+      {"text":"750R","value":750.0,"series":"E24","tolerance":5.0,
+       "bands":["violet","green","brown","gold"],"smd":"751","eia96":null}])"));
   // One tolerance for every part, and bounds that take a standard value in.
   const CliRun narrow = RunCli({"network", "--json", "--tolerance", "0.1", "--max-parts", "1",
                                 "--min", "300R", "--max", "300R", "289"});
@@ -64,10 +46,14 @@ TEST(NetworkCli, HumanLayoutHasPartCountsAsHeadingsAndAlignedColumns) {
             "289\n"
             "  1 part\n"
             "    300R          300R     +3.8062  285R     ..  315R     +8.9965\n"
+            "      300R orange black brown gold, SMD 301\n"
             "    270R          270R     -6.5744  256R5    ..  283R5    +11.2457\n"
+            "      270R red violet brown gold, SMD 271\n"
             "  2 parts\n"
             "    470R || 750R  288R934  -0.0227  274R488  ..  303R381  +5.0216\n"
+            "      470R yellow violet brown gold, SMD 471; 750R violet green brown gold, SMD 751\n"
             "    300R || 8k2   289R412  +0.1425  274R941  ..  303R882  +5.1496\n"
+            "      300R orange black brown gold, SMD 301; 8k2 grey red red gold, SMD 822\n"
             "\n1\\u001b\n");
   EXPECT_EQ(run.err, "Validation Error: Requested value is not a valid number\n");
 }
@@ -91,7 +77,7 @@ TEST(NetworkCli, ExitStatusesAndValuesFromStandardInput) {
   EXPECT_EQ(JsonLines(RunCli({"--json", "289", "network"}).out).at(1)["input"], "network");
 }
 
-TEST(NetworkCli, AStockFilesCountsLimitTheNetworks) {
+TEST(NetworkCli, ATempFilesCountsLimitTheNetworks) {
   // Per stock file, the networks found of 1, 2 and 3 parts.
   const std::pair<std::string, Json> cases[] = {
       {"1k 1\n", {1, 0, 0}}, {"1k 2%  2 # two\n", {1, 2, 0}}, {"1k\n", {1, 2, 3}}};
@@ -113,11 +99,10 @@ TEST(NetworkCli, AStockFilesCountsLimitTheNetworks) {
 }
 
 TEST(NetworkCli, EveryBadOptionIsAUsageErrorNamingIt) {
+  // The part options are the divider's too.
   const TempFile badLine("4k7\n\n4x7 1%\n");
-  const Json cases = Json::array({
+  const Json partCases = Json::array({
       {{"--series", "e24,e5"}, "--series: unknown set \"e5\""},
-      {{"--max-parts", "0"}, "--max-parts"},
-      {{"--max-parts", "5"}, "--max-parts"},
       {{"--top", "0"}, "--top"},
       {{"--top", "101"}, "--top"},
       {{"--min", "10k", "--max", "1k"}, "--min: \"10k\" is above --max \"1k\""},
@@ -132,17 +117,11 @@ TEST(NetworkCli, EveryBadOptionIsAUsageErrorNamingIt) {
       {{"--stock", "/"}, "--stock: cannot read /: not a regular file"},
       {{"--stock", badLine.path}, "--stock: " + badLine.path + ": line 3: bad value"},
   });
-  for (const Json& c : cases) {
-    Texts arguments{"network"};
-    for (const Json& argument : c[0]) arguments.push_back(argument);
-    arguments.push_back("4k7");
-    const CliRun run = RunCli(arguments);
-    EXPECT_EQ(std::tuple(run.status, run.out, run.err.rfind("tamblor-cli: ", 0)),
-              std::tuple(2, "", 0u))
-        << run.err;
-    EXPECT_LT(run.err.find(c[1].get<std::string>()), run.err.find('\n')) << run.err;
-    EXPECT_NE(run.err.find("\nUsage: tamblor-cli network [OPTIONS]"), std::string::npos);
+  for (const char* subcommand : {"network", "divider"}) {
+    for (const Json& c : partCases) ExpectUsageError(subcommand, c[0], c[1], "0.5");
   }
+  ExpectUsageError("network", {"--max-parts", "0"}, "--max-parts", "4k7");
+  ExpectUsageError("network", {"--max-parts", "5"}, "--max-parts", "4k7");
   EXPECT_NE(RunCli({"nearest", "--series", "e7", "1k"}).err.find("--series: unknown set \"e7\""),
             std::string::npos);
 }
@@ -153,7 +132,6 @@ TEST(NearestCli, EachSetInTheOrderGivenWithNullWhereNone) {
   const Json line = JsonLines(run.out).at(0);
   EXPECT_EQ(KeysOf(line), (Texts{"input", "target", "message", "series"}));
   EXPECT_EQ(KeysOf(line["series"][0]), (Texts{"series", "nearest", "below", "above"}));
-  EXPECT_EQ(KeysOf(line["series"][0]["nearest"]), (Texts{"text", "value", "error"}));
   Json texts = Json::array();
   for (const Json& set : line["series"])
     texts.push_back(
@@ -165,11 +143,31 @@ TEST(NearestCli, EachSetInTheOrderGivenWithNullWhereNone) {
   EXPECT_NE(RunCli({"nearest", "--json", "--series", "e3", huge}).out.find(R"("above":null)"),
             std::string::npos);
   const CliRun human = RunCli({"nearest", "--series", "e6,e12", "1R25"});
-  EXPECT_EQ(human.out,
-            "1R25\n"
-            "  set  nearest            below            above\n"
-            "  E6   1R5      +20.0000  1R     -20.0000  1R5    +20.0000\n"
-            "  E12  1R2      -4.0000   1R2    -4.0000   1R5    +20.0000\n");
+  EXPECT_EQ(
+      human.out,
+      "1R25\n"
+      "  set  nearest            below            above            nearest's markings\n"
+      "  E6   1R5      +20.0000  1R     -20.0000  1R5    +20.0000  brown green gold, SMD 1R5\n"
+      "  E12  1R2      -4.0000   1R2    -4.0000   1R5    +20.0000  brown red gold silver, SMD "
+      "1R2\n");
+}
+
+TEST(NearestCli, EachValueCarriesTheMarkingsOfItsSetsTolerance) {
+  const CliRun run = RunCli({"nearest", "--json", "--series", "e24,e96,e192", "4k7", "10k"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<Json> lines = JsonLines(run.out);
+  const auto markings = [](const Json& value) {
+    return Json{value["text"], value["bands"], value["smd"], value["eia96"]};
+  };
+  // 5 % and two digits; 1 % and three with an E96 code; 0.5 %, whose value has no EIA-96 code.
+  EXPECT_EQ(markings(lines.at(0)["series"][0]["nearest"]),
+            Json::parse(R"(["4k7", ["yellow","violet","red","gold"], "472", null])"));
+  EXPECT_EQ(markings(lines.at(1)["series"][1]["below"]),
+            Json::parse(R"(["10k", ["brown","black","black","red","brown"], "1002", "01C"])"));
+  EXPECT_EQ(markings(lines.at(0)["series"][2]["above"]),
+            Json::parse(R"(["4k7", ["yellow","violet","black","brown","green"], "4701", null])"));
+  EXPECT_EQ(KeysOf(lines.at(0)["series"][0]["nearest"]),
+            (Texts{"text", "value", "error", "bands", "smd", "eia96"}));
 }
 
 TEST(NetworkCli, HelpNamesTheSubcommandsAndTheirDefaults) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -9,10 +10,12 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace tamblor::cli::test {
@@ -71,6 +74,43 @@ inline std::vector<Json> JsonLines(const std::string& out) {
   std::istringstream stream(out);
   for (std::string line; std::getline(stream, line);) lines.push_back(Json::parse(line));
   return lines;
+}
+
+inline std::vector<std::string> KeysOf(const Json& object) {
+  std::vector<std::string> keys;
+  for (const auto& item : object.items()) keys.push_back(item.key());
+  return keys;
+}
+
+// A file of the test's own, removed at the end; the tests run in parallel, several in a process.
+class TempFile {
+ public:
+  explicit TempFile(const std::string& text) { std::ofstream(path) << text; }
+  ~TempFile() { std::remove(path.c_str()); }
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+
+  const std::string path = testing::TempDir() + "tamblor_cli_" + std::to_string(getpid()) + "_" +
+                           std::to_string(made_++) + ".txt";
+
+ private:
+  static inline int made_ = 0;
+};
+
+// Runs the subcommand with `options` and a value: a usage error (exit 2, nothing on standard
+// output) whose first line names the problem, followed by the subcommand's usage.
+inline void ExpectUsageError(const std::string& subcommand, const Json& options,
+                             const std::string& problem, const std::string& value) {
+  std::vector<std::string> arguments{subcommand};
+  for (const Json& option : options) arguments.push_back(option);
+  arguments.push_back(value);
+  const CliRun run = RunCli(arguments);
+  SCOPED_TRACE(options.dump());
+  EXPECT_EQ(std::tuple(run.status, run.out, run.err.rfind("tamblor-cli: ", 0)),
+            std::tuple(2, "", 0u))
+      << run.err;
+  EXPECT_LT(run.err.find(problem), run.err.find('\n')) << run.err;
+  EXPECT_NE(run.err.find("\nUsage: tamblor-cli " + subcommand + " [OPTIONS]"), std::string::npos);
 }
 
 }  // namespace tamblor::cli::test

@@ -1,0 +1,72 @@
+#include "cli/divider_options.h"
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+namespace tamblor::cli {
+namespace {
+
+std::optional<std::string> ReadTotals(const GivenDividerOptions& given, DividerSearchSpec& spec) {
+  if (auto problem = ReadBound("--total-min", given.totalMin, spec.totalMin)) return problem;
+  if (auto problem = ReadBound("--total-max", given.totalMax, spec.totalMax)) return problem;
+  if (spec.totalMin > spec.totalMax) {
+    return "--total-min: " + Quoted(given.totalMin) + " is above --total-max " +
+           Quoted(given.totalMax);
+  }
+  return std::nullopt;
+}
+
+// A reference voltage: a finite number above zero.
+std::optional<std::string> ReadReference(const std::string& text, double& volts) {
+  const char* const end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, volts);
+  if (error != std::errc{} || stop != end || !std::isfinite(volts)) {
+    return "--vref: " + Quoted(text) + " is not a number";
+  }
+  if (!(volts > 0.0)) return "--vref: " + Quoted(text) + " is not above zero";
+  return std::nullopt;
+}
+
+}  // namespace
+
+void DefineDividerOptions(CLI::App& command, GivenDividerOptions& given) {
+  DefinePartOptions(command, given.parts);
+  command
+      .add_option("--leg-parts", given.legParts,
+                  "Parts per leg: 1, or 2 for a part or two in series or in parallel (default 1)")
+      ->check(CLI::Range(1, maxLegParts))
+      ->option_text("1|2");
+  command.add_option("--total-min", given.totalMin, "Smallest total, top + bottom (default 1k)")
+      ->option_text("TEXT");
+  command.add_option("--total-max", given.totalMax, "Largest total, top + bottom (default 1M)")
+      ->option_text("TEXT");
+  command
+      .add_option("--vref", given.vref,
+                  "A regulator's reference in volts: each VALUE is then the output voltage it "
+                  "should make, and the ratio is VREF / VALUE")
+      ->option_text("VOLTS");
+  DefineRankingOptions(command, given.parts, "Dividers shown, best first (default 5, at most 100)");
+}
+
+std::optional<std::string> BuildDividerSpec(const CLI::App& command,
+                                            const GivenDividerOptions& given,
+                                            DividerSearchSpec& spec,
+                                            std::optional<double>& referenceVolts) {
+  PartChoices choices;
+  if (auto problem = ReadPartOptions(command, given.parts, choices)) return problem;
+  if (auto problem = ReadTotals(given, spec)) return problem;
+  referenceVolts.reset();
+  if (command.get_option("--vref")->count() > 0) {
+    if (auto problem = ReadReference(given.vref, referenceVolts.emplace())) return problem;
+  }
+  spec.parts = std::move(choices.parts);
+  spec.tolerance = choices.tolerance;
+  spec.legParts = given.legParts;
+  spec.top = choices.top;
+  spec.ranking = choices.ranking;
+  return std::nullopt;
+}
+
+}  // namespace tamblor::cli
