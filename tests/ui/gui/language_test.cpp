@@ -67,7 +67,7 @@ TEST_F(EnglishFrameTest, TheFinderWindowsInEnglish) {
   EXPECT_EQ((Texts{network->GetTitle().utf8_string(), divider->GetTitle().utf8_string()}),
             (Texts{"Resistor Networks", "Voltage Divider"}));
   EXPECT_EQ(network->statusLine().GetLabel(), "Type the required value");
-  EXPECT_EQ(divider->table().GetColumn(6)->GetTitle(), "Output voltage");
+  EXPECT_EQ(divider->table().GetColumn(7)->GetTitle(), "Output voltage");
 }
 
 }  // namespace
