@@ -18,7 +18,8 @@ DividerFinderWindow::DividerFinderWindow(wxWindow* parent) : FinderWindow(parent
   totalMin_ = AddRowBox(legs, Tr("总阻值最小值:"), "1k");
   totalMax_ = AddRowBox(legs, Tr("总阻值最大值:"), "1M");
   Finish({Tr("上臂"), Tr("下臂"), Tr("分压比"), Tr("误差 %"), Tr("总阻值"), Tr("最坏情况范围"),
-          Tr("最坏情况误差 %"), Tr("输出电压"), Tr("输出电压范围")});
+          Tr("最坏情况误差 %"), Tr("输出电压"), Tr("输出电压范围")},
+         112);
   ratio_->SetFocus();
 }
 

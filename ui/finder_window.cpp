@@ -119,7 +119,7 @@ wxBoxSizer& FinderWindow::AddOptionRow() {
   return *row;
 }
 
-void FinderWindow::Finish(const std::vector<wxString>& headers) {
+void FinderWindow::Finish(const std::vector<wxString>& headers, int tableChars) {
   status_ = new wxStaticText(panel_, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                              wxST_NO_AUTORESIZE);
   table_ = new ResultTable(panel_, headers);
@@ -135,7 +135,7 @@ void FinderWindow::Finish(const std::vector<wxString>& headers) {
   page->Add(picture_, 0, wxEXPAND | wxALL, 2 * gap);
   panel_->SetSizer(page);
   const wxSize best = page->ComputeFittingClientSize(this);
-  SetClientSize(wxSize(std::max(best.x, 760), best.y + 240));
+  SetClientSize(wxSize(std::max(best.x, tableChars * GetCharWidth()), best.y + 240));
   SetMinClientSize(best);
   OnInputsChanged();
 }

@@ -58,8 +58,9 @@ class FinderWindow : public wxFrame {
   wxSpinCtrl* AddSpin(wxSizer& row, const wxString& label, int min, int max, int value);
   // Adds a row of its own below the part bounds.
   wxBoxSizer& AddOptionRow();
-  // Lays out the window once the subclass has added its inputs and the table's columns.
-  void Finish(const std::vector<wxString>& headers);
+  // Lays out the window once the subclass has added its inputs, with the table's columns and room
+  // for `tableChars` characters of its rows.
+  void Finish(const std::vector<wxString>& headers, int tableChars);
 
   virtual void OnInputsChanged() = 0;
 

@@ -13,7 +13,8 @@ NetworkFinderWindow::NetworkFinderWindow(wxWindow* parent)
   value_ = AddBox(Tr("所需值:"));
   maxParts_ = AddSpin(AddOptionRow(), Tr("最多元件数:"), 1, maxNetworkParts, 3);
   Finish({Tr("元件数"), Tr("网络"), Tr("阻值"), Tr("误差 %"), Tr("最坏情况范围"),
-          Tr("最坏情况误差 %")});
+          Tr("最坏情况误差 %")},
+         96);
   value_->SetFocus();
 }
 

@@ -277,7 +277,8 @@ TEST_F(FinderScreenshot, NetworkWindowAfterASearch) {
   Press(WXK_DOWN, window.table());
   ShowAlone(window);
   const auto file = std::filesystem::path(target).parent_path() / "screenshot-network.png";
-  EXPECT_TRUE(Grab(window).SaveFile(wxString::FromUTF8(file.string()), wxBITMAP_TYPE_PNG));
+  EXPECT_TRUE(Grab(*window.GetChildren().front())
+                  .SaveFile(wxString::FromUTF8(file.string()), wxBITMAP_TYPE_PNG));
 }
 
 TEST_F(FinderScreenshot, DividerWindowAfterASearch) {
@@ -289,7 +290,8 @@ TEST_F(FinderScreenshot, DividerWindowAfterASearch) {
   Press(WXK_RETURN, window.ratioBox());
   ShowAlone(window);
   const auto file = std::filesystem::path(target).parent_path() / "screenshot-divider.png";
-  EXPECT_TRUE(Grab(window).SaveFile(wxString::FromUTF8(file.string()), wxBITMAP_TYPE_PNG));
+  EXPECT_TRUE(Grab(*window.GetChildren().front())
+                  .SaveFile(wxString::FromUTF8(file.string()), wxBITMAP_TYPE_PNG));
 }
 
 }  // namespace
