@@ -7,8 +7,12 @@ namespace tamblor {
 LatestSearch::LatestSearch() : thread_([this](std::stop_token stop) { Work(stop); }) {}
 
 LatestSearch::~LatestSearch() {
-  std::scoped_lock lock(mutex_);
-  running_.request_stop();
+  {
+    std::scoped_lock lock(mutex_);
+    running_.request_stop();
+    thread_.request_stop();
+  }
+  wake_.notify_one();
 }
 
 void LatestSearch::Run(Search search) {
@@ -26,8 +30,10 @@ void LatestSearch::Work(std::stop_token stop) {
     Search search;
     std::stop_token cancel;
     {
+      // A plain wait, the stop asked under the lock: MinGW's wait on a stop token can miss it.
       std::unique_lock lock(mutex_);
-      if (!wake_.wait(lock, stop, [this] { return static_cast<bool>(waiting_); })) return;
+      wake_.wait(lock, [&] { return waiting_ || stop.stop_requested(); });
+      if (stop.stop_requested()) return;
       search = std::exchange(waiting_, nullptr);
       cancel = running_.get_token();
     }

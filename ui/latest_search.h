@@ -26,7 +26,7 @@ class LatestSearch {
   void Work(std::stop_token stop);
 
   std::mutex mutex_;
-  std::condition_variable_any wake_;
+  std::condition_variable wake_;
   Search waiting_;
   std::stop_source running_;
   std::jthread thread_;  // last: it stops before the members it uses go
