@@ -2,7 +2,6 @@
 
 #include <span>
 
-#include "cli/human_output.h"
 #include "cli/part_output.h"
 #include "values/error_percent.h"
 #include "values/short_number.h"
@@ -40,11 +39,7 @@ void DividerRun::AppendLegJson(const DividerLeg& leg) {
   json.Text(leg.text.view());
   json.Key("value");
   json.Number(leg.value);
-  json.Key("resistors");
-  json.BeginArray();
-  for (int part = 0; part < leg.parts; ++part)
-    AppendResistorJson(query_.Parts()[static_cast<std::size_t>(leg.resistors[part])], json);
-  json.EndArray();
+  AppendResistorsJson(query_.Parts(), std::span(leg.resistors.data(), leg.parts), json);
   json.EndObject();
 }
 
@@ -61,17 +56,7 @@ void DividerRun::AppendJson(std::string_view input, const RatioReading& reading,
   } else {
     json.Number(reading.target.ratio);
   }
-  json.Key("message");
-  if (message) {
-    json.BeginObject();
-    json.Key("title");
-    json.Text(message->title);
-    json.Key("text");
-    json.Text(message->text);
-    json.EndObject();
-  } else {
-    json.Null();
-  }
+  AppendMessageJson(message, json);
   json.Key("results");
   json.BeginArray();
   for (const DividerResult& result : results_) {
@@ -84,15 +69,7 @@ void DividerRun::AppendJson(std::string_view input, const RatioReading& reading,
     json.Number(result.error);
     json.Key("total");
     json.Number(result.total);
-    json.Key("worst");
-    json.BeginObject();
-    json.Key("low");
-    json.Number(result.worst.low);
-    json.Key("high");
-    json.Number(result.worst.high);
-    json.Key("error");
-    json.Number(result.worst.error);
-    json.EndObject();
+    AppendWorstJson(result.worst, json);
     json.Key("top");
     AppendLegJson(result.top);
     json.Key("bottom");
@@ -123,15 +100,8 @@ void DividerRun::AppendLegRemark(std::string_view name, const DividerLeg& leg) {
 
 void DividerRun::AppendHuman(std::string_view input, const RatioReading& reading,
                              const std::optional<InputMessage>& message) {
+  if (!StartHumanBlock(input, message, valueCount_ == 0, output_)) return;
   std::string& out = output_.Text();
-  if (valueCount_ > 0) out += '\n';
-  AppendEscaped(input, out);
-  out += '\n';
-  if (message) {
-    messageLine_.assign(message->title).append(": ").append(message->text);
-    output_.Message(messageLine_);
-    return;
-  }
   const DividerTarget& target = reading.target;
   remark_.assign("wanted ratio ").append(ShortNumber(target.ratio).view());
   if (target.source == OutputSource::Input) {

@@ -42,7 +42,6 @@ class DividerRun {
   Output& output_;
   JsonLineWriter jsonWriter_;
   TextColumns columns_;
-  std::string messageLine_;
   std::string remark_;
   std::string ratioRange_;  // "low .. high" of the row at hand
   std::string voltageRange_;

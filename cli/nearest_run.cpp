@@ -1,6 +1,5 @@
 #include "cli/nearest_run.h"
 
-#include "cli/human_output.h"
 #include "cli/part_output.h"
 #include "values/error_percent.h"
 
@@ -75,17 +74,7 @@ void NearestRun::AppendJson(std::string_view input, const TargetReading& target)
   } else {
     json.Number(target.ohms);
   }
-  json.Key("message");
-  if (target.message) {
-    json.BeginObject();
-    json.Key("title");
-    json.Text(target.message->title);
-    json.Key("text");
-    json.Text(target.message->text);
-    json.EndObject();
-  } else {
-    json.Null();
-  }
+  AppendMessageJson(target.message, json);
   json.Key("series");
   json.BeginArray();
   for (std::size_t index = 0; index < found_.size(); ++index) {
@@ -106,15 +95,8 @@ void NearestRun::AppendJson(std::string_view input, const TargetReading& target)
 }
 
 void NearestRun::AppendHuman(std::string_view input, const std::optional<InputMessage>& message) {
+  if (!StartHumanBlock(input, message, valueCount_ == 0, output_)) return;
   std::string& out = output_.Text();
-  if (valueCount_ > 0) out += '\n';
-  AppendEscaped(input, out);
-  out += '\n';
-  if (message) {
-    messageLine_.assign(message->title).append(": ").append(message->text);
-    output_.Message(messageLine_);
-    return;
-  }
   columns_.Clear();
   columns_.Row({"set", "nearest", "", "below", "", "above", "", "nearest's markings"});
   for (std::size_t index = 0; index < found_.size(); ++index) {

@@ -37,7 +37,6 @@ class NearestRun {
   Output& output_;
   JsonLineWriter jsonWriter_;
   TextColumns columns_;
-  std::string messageLine_;
   std::string markings_;  // of the nearest value, for the human layout
   long valueCount_ = 0;
   bool anyWithoutResult_ = false;

@@ -1,6 +1,5 @@
 #include "cli/network_run.h"
 
-#include "cli/human_output.h"
 #include "cli/part_output.h"
 #include "values/error_percent.h"
 #include "values/value_text.h"
@@ -46,17 +45,7 @@ void NetworkRun::AppendJson(std::string_view input, const TargetReading& target,
   } else {
     json.Number(target.ohms);
   }
-  json.Key("message");
-  if (message) {
-    json.BeginObject();
-    json.Key("title");
-    json.Text(message->title);
-    json.Key("text");
-    json.Text(message->text);
-    json.EndObject();
-  } else {
-    json.Null();
-  }
+  AppendMessageJson(message, json);
   json.Key("results");
   json.BeginArray();
   for (const NetworkResult& result : results_) {
@@ -69,21 +58,8 @@ void NetworkRun::AppendJson(std::string_view input, const TargetReading& target,
     json.Number(result.value);
     json.Key("error");
     json.Number(result.error);
-    json.Key("worst");
-    json.BeginObject();
-    json.Key("low");
-    json.Number(result.worst.low);
-    json.Key("high");
-    json.Number(result.worst.high);
-    json.Key("error");
-    json.Number(result.worst.error);
-    json.EndObject();
-    json.Key("resistors");
-    json.BeginArray();
-    for (int part = 0; part < result.parts; ++part) {
-      AppendResistorJson(query_.Parts()[static_cast<std::size_t>(result.resistors[part])], json);
-    }
-    json.EndArray();
+    AppendWorstJson(result.worst, json);
+    AppendResistorsJson(query_.Parts(), std::span(result.resistors.data(), result.parts), json);
     json.EndObject();
   }
   json.EndArray();
@@ -92,15 +68,8 @@ void NetworkRun::AppendJson(std::string_view input, const TargetReading& target,
 }
 
 void NetworkRun::AppendHuman(std::string_view input, const std::optional<InputMessage>& message) {
+  if (!StartHumanBlock(input, message, valueCount_ == 0, output_)) return;
   std::string& out = output_.Text();
-  if (valueCount_ > 0) out += '\n';
-  AppendEscaped(input, out);
-  out += '\n';
-  if (message) {
-    messageLine_.assign(message->title).append(": ").append(message->text);
-    output_.Message(messageLine_);
-    return;
-  }
   if (results_.empty()) {
     out += "  no network within the bounds\n";
     return;

@@ -38,7 +38,6 @@ class NetworkRun {
   Output& output_;
   JsonLineWriter jsonWriter_;
   TextColumns columns_;
-  std::string messageLine_;
   std::string remark_;
   long valueCount_ = 0;
   bool anyWithoutResult_ = false;

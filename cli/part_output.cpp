@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/human_output.h"
+
 namespace tamblor::cli {
 namespace {
 
@@ -75,6 +77,53 @@ void AppendPartsMarkingsText(std::span<const Part> parts, std::span<const int> i
     out.append(part.text.view()).append(1, ' ');
     AppendMarkingsText(MarkingsOf(part), out);
   }
+}
+
+void AppendResistorsJson(std::span<const Part> parts, std::span<const int> indices,
+                         JsonLineWriter& json) {
+  json.Key("resistors");
+  json.BeginArray();
+  for (int index : indices) AppendResistorJson(parts[static_cast<std::size_t>(index)], json);
+  json.EndArray();
+}
+
+void AppendWorstJson(const WorstCase& worst, JsonLineWriter& json) {
+  json.Key("worst");
+  json.BeginObject();
+  json.Key("low");
+  json.Number(worst.low);
+  json.Key("high");
+  json.Number(worst.high);
+  json.Key("error");
+  json.Number(worst.error);
+  json.EndObject();
+}
+
+void AppendMessageJson(const std::optional<InputMessage>& message, JsonLineWriter& json) {
+  json.Key("message");
+  if (!message) {
+    json.Null();
+    return;
+  }
+  json.BeginObject();
+  json.Key("title");
+  json.Text(message->title);
+  json.Key("text");
+  json.Text(message->text);
+  json.EndObject();
+}
+
+bool StartHumanBlock(std::string_view input, const std::optional<InputMessage>& message, bool first,
+                     Output& output) {
+  std::string& out = output.Text();
+  if (!first) out += '\n';
+  AppendEscaped(input, out);
+  out += '\n';
+  if (!message) return true;
+  std::string line(message->title);
+  line.append(": ").append(message->text);
+  output.Message(line);
+  return false;
 }
 
 }  // namespace tamblor::cli
