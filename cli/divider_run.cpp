@@ -1,37 +1,13 @@
 #include "cli/divider_run.h"
 
-#include <array>
-#include <charconv>
 #include <span>
 
 #include "cli/part_output.h"
 #include "values/error_percent.h"
+#include "values/short_number.h"
 #include "values/value_text.h"
 
 namespace tamblor::cli {
-namespace {
-
-// A ratio or a voltage to six significant digits, as "%g" writes it in the C locale: "0.274924",
-// "3.29909", "1e+30".
-class ShortNumber {
- public:
-  explicit ShortNumber(double number, std::string_view unit = {}) {
-    const auto [end, error] = std::to_chars(chars_.data(), chars_.data() + chars_.size() - 8,
-                                            number, std::chars_format::general, 6);
-    size_ = error == std::errc{} ? static_cast<std::size_t>(end - chars_.data()) : 0;
-    if (unit.empty()) return;
-    chars_[size_++] = ' ';
-    size_ += unit.copy(chars_.data() + size_, 7);
-  }
-
-  std::string_view view() const { return {chars_.data(), size_}; }
-
- private:
-  std::array<char, 40> chars_{};
-  std::size_t size_ = 0;
-};
-
-}  // namespace
 
 DividerRun::DividerRun(const CommandLine& commandLine, Output& output)
     : json_(commandLine.json),

@@ -12,6 +12,13 @@ void SetAccessibleName([[maybe_unused]] wxWindow& control, [[maybe_unused]] cons
 #endif
 }
 
+wxString NameFromLabel(const wxString& label) {
+  wxString name = label;
+  name.Trim();
+  if (name.EndsWith(":") || name.EndsWith(wxString::FromUTF8("："))) name.RemoveLast();
+  return name.Trim();
+}
+
 void SetAccessibleDescription([[maybe_unused]] wxWindow& control,
                               [[maybe_unused]] const wxString& description) {
 #ifdef __WXGTK__

@@ -12,57 +12,15 @@ namespace {
 
 constexpr int canvasWidth = 161;
 constexpr int canvasHeight = 41;
-constexpr int bandWidth = 4;
-constexpr int tallHeight = 19;
-constexpr int shortHeight = 17;
-constexpr int bandTop = 17;
-constexpr int firstDigitTop = 16;  // the first band stands one row higher than the rest
-
-// Left edges in canvas pixels.
-struct ResistorPlaces {
-  int firstBand;
-  int tolerance;  // at four and five bands; at six it follows the multiplier
-  int sixthBand;
-};
 constexpr ResistorPlaces r1Places{19, 58, 60};
 constexpr ResistorPlaces r2Places{98, 138, 138};
 
 wxBitmap Load(const char* name) { return wxXmlResource::Get()->LoadBitmap(name); }
 
-// Copies the top `height` rows of one swatch onto the canvas at (x, y).
-void CopySwatch(wxDC& canvas, wxMemoryDC& strip, int swatch, int x, int y, int height) {
-  canvas.Blit(x, y, bandWidth, height, &strip, bandWidth * swatch, 0, wxCOPY);
-}
-
 void DrawBands(wxDC& canvas, const BandSequence& bands, const ResistorPlaces& places,
-               const wxBitmap& paletteTall, const wxBitmap& paletteShort) {
-  wxMemoryDC tall;
-  tall.SelectObjectAsSource(paletteTall);
-  wxMemoryDC low;
-  low.SelectObjectAsSource(paletteShort);
-
-  const bool sixBands = bands.bandCount == 6;
-  const int spacing = sixBands ? 8 : 9;
-  const int multiplierIndex = bands.size - (sixBands ? 3 : 2);
-  const int toleranceIndex = multiplierIndex + 1;
-
-  for (int i = 0; i < bands.size; ++i) {
-    // A multiplier outside the palette keeps its place but stays undrawn.
-    if (!bands.swatches[i]) continue;
-    const int swatch = *bands.swatches[i];
-    const int stepped = places.firstBand + i * spacing;
-    if (i == 0) {
-      CopySwatch(canvas, tall, swatch, stepped, firstDigitTop, tallHeight);
-    } else if (i <= multiplierIndex) {
-      CopySwatch(canvas, low, swatch, stepped, bandTop, shortHeight);
-    } else if (i == toleranceIndex && sixBands) {
-      CopySwatch(canvas, tall, swatch, stepped, bandTop, shortHeight);
-    } else if (i == toleranceIndex) {
-      CopySwatch(canvas, tall, swatch, places.tolerance, bandTop, tallHeight);
-    } else {
-      CopySwatch(canvas, tall, swatch, places.sixthBand, bandTop, tallHeight);
-    }
-  }
+               const BandPalette& palette) {
+  const int multiplierIndex = bands.size - (bands.bandCount == 6 ? 3 : 2);
+  PaintBands(canvas, PlaceBands(bands, places, multiplierIndex), palette);
 }
 
 // On a screen of two or more device pixels to the pixel, every picture pixel becomes a square of
@@ -83,8 +41,7 @@ BandPicture::BandPicture(wxStaticBitmap* control)
       backBothBodies_(Load("BackBothBodies")),
       backR1Only_(Load("BackR1Only")),
       backEmpty_(Load("BackEmpty")),
-      paletteTall_(Load("PaletteTall")),
-      paletteShort_(Load("PaletteShort")) {}
+      palette_(BandPalette::Load()) {}
 
 void BandPicture::Redraw(const CalculatorState& state) {
   if (!state.bandsShown) return;
@@ -100,12 +57,8 @@ void BandPicture::Redraw(const CalculatorState& state) {
     canvas.Blit(0, 0, canvasWidth, canvasHeight, &source, 0, 0, wxCOPY);
 
     const BandSettings settings = state.bandSettings();
-    if (r1Set)
-      DrawBands(canvas, DrawnBands(state.r1Bands, true, settings), r1Places, paletteTall_,
-                paletteShort_);
-    if (r2Set)
-      DrawBands(canvas, DrawnBands(state.r2Bands, false, settings), r2Places, paletteTall_,
-                paletteShort_);
+    if (r1Set) DrawBands(canvas, DrawnBands(state.r1Bands, true, settings), r1Places, palette_);
+    if (r2Set) DrawBands(canvas, DrawnBands(state.r2Bands, false, settings), r2Places, palette_);
   }
   // The control holds the finished picture and repaints it by itself when uncovered.
   control_->SetBitmap(ForScreen(canvas_, control_->GetContentScaleFactor()));

@@ -4,6 +4,7 @@
 #include <wx/statbmp.h>
 
 #include "engine/calculator_state.h"
+#include "ui/band_painter.h"
 
 namespace tamblor {
 
@@ -26,8 +27,7 @@ class BandPicture {
   wxBitmap backBothBodies_;
   wxBitmap backR1Only_;
   wxBitmap backEmpty_;
-  wxBitmap paletteTall_;
-  wxBitmap paletteShort_;
+  BandPalette palette_;
 };
 
 }  // namespace tamblor

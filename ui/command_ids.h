@@ -13,6 +13,8 @@ enum CommandId : int {
   ID_E96_5_BANDS = 32785,
   ID_E96_6_BANDS = 32786,
   ID_ALWAYS_ON_TOP = 32787,
+  ID_NETWORK_FINDER = 32788,
+  ID_DIVIDER_FINDER = 32789,
 };
 
 // wx takes menu item ids only below 0x7fff, which the command numbers exceed; a menu item carries

@@ -7,6 +7,8 @@
 
 #include "ui/command_ids.h"
 #include "ui/dialogs.h"
+#include "ui/divider_finder_window.h"
+#include "ui/network_finder_window.h"
 #include "ui/resources.h"
 #include "ui/tamblor_view.h"
 
@@ -92,6 +94,21 @@ void CMainFrame::OnAbout() {
   dialog.ShowModal();
 }
 
+namespace {
+
+template <typename Window>
+void ShowFinder(wxWindow* frame, wxWeakRef<FinderWindow>& window) {
+  if (!window) window = new Window(frame);
+  window->Show();
+  window->Raise();
+}
+
+}  // namespace
+
+void CMainFrame::OnNetworkFinder() { ShowFinder<NetworkFinderWindow>(this, networkFinder_); }
+
+void CMainFrame::OnDividerFinder() { ShowFinder<DividerFinderWindow>(this, dividerFinder_); }
+
 void CMainFrame::BindMenu() {
   const auto command = [this](CommandId id, auto action) {
     Bind(
@@ -111,6 +128,8 @@ void CMainFrame::BindMenu() {
   command(ID_E96_5_BANDS, [this] { OnE96Bands(5); });
   command(ID_E96_6_BANDS, [this] { OnE96Bands(6); });
   command(ID_EXPLAIN, [this] { OnExplain(); });
+  command(ID_NETWORK_FINDER, [this] { OnNetworkFinder(); });
+  command(ID_DIVIDER_FINDER, [this] { OnDividerFinder(); });
   Bind(
       wxEVT_MENU, [this](wxCommandEvent&) { OnAbout(); }, wxID_ABOUT);
   Bind(

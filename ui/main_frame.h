@@ -1,10 +1,12 @@
 #pragma once
 
 #include <wx/frame.h>
+#include <wx/weakref.h>
 
 namespace tamblor {
 
 class CTamblorView;
+class FinderWindow;
 
 // The settings the menu changes; the check marks show them.
 struct MenuState {
@@ -49,12 +51,21 @@ class CMainFrame : public wxFrame {
   void OnE96Bands(int count);
   void OnExplain();
   void OnAbout();
+  // Opens a finder window, or raises the one open.
+  void OnNetworkFinder();
+  void OnDividerFinder();
+  // The finder windows open, or nullptr.
+  FinderWindow* networkFinder() { return networkFinder_; }
+  FinderWindow* dividerFinder() { return dividerFinder_; }
 
  private:
   void BindMenu();
 
   MenuState menu_;
   CTamblorView* view_ = nullptr;
+  // Children of the frame, so they close with it; each clears itself when closed.
+  wxWeakRef<FinderWindow> networkFinder_;
+  wxWeakRef<FinderWindow> dividerFinder_;
 };
 
 }  // namespace tamblor

@@ -64,6 +64,8 @@ constexpr NamedId namedIds[] = {
     {"ID_E96_5_BANDS", MenuItemId(ID_E96_5_BANDS)},
     {"ID_E96_6_BANDS", MenuItemId(ID_E96_6_BANDS)},
     {"ID_ALWAYS_ON_TOP", MenuItemId(ID_ALWAYS_ON_TOP)},
+    {"ID_NETWORK_FINDER", MenuItemId(ID_NETWORK_FINDER)},
+    {"ID_DIVIDER_FINDER", MenuItemId(ID_DIVIDER_FINDER)},
 };
 
 constexpr const char* requiredTemplates[] = {mainMenuName, formTemplateName, aboutTemplateName,

@@ -50,9 +50,7 @@ wxString FromUtf8(std::string_view text) { return wxString::FromUTF8(text.data()
 
 // A box's name is its label's text: the label that the template puts just before it.
 wxString LabelBefore(const wxWindow& box) {
-  wxString label = box.GetPrevSibling()->GetLabel();
-  label.EndsWith(":", &label);
-  return label;
+  return NameFromLabel(box.GetPrevSibling()->GetLabel());
 }
 
 }  // namespace

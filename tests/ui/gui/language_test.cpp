@@ -5,6 +5,7 @@
 
 #include "tests/ui/gui/frame_fixture.h"
 #include "ui/dialogs.h"
+#include "ui/finder_window.h"
 #include "ui/translations.h"
 
 namespace tamblor::testing {
@@ -40,7 +41,7 @@ class EnglishFrameTest : public FrameTest {
 
 TEST_F(EnglishFrameTest, MenusLabelsTooltipsAndDialogsInEnglishResultsAsWritten) {
   Open();
-  EXPECT_EQ(MenuTitles(), (Texts{"File", "Settings", "Help"}));
+  EXPECT_EQ(MenuTitles(), (Texts{"File", "Settings", "Find", "Help"}));
   EXPECT_EQ(frame_->GetMenuBar()->FindItem(MenuItemId(ID_TOOLTIPS))->GetItemLabelText(),
             "Tooltips");
   EXPECT_TRUE(ShowsLabel("Required value:"));
@@ -53,6 +54,20 @@ TEST_F(EnglishFrameTest, MenusLabelsTooltipsAndDialogsInEnglishResultsAsWritten)
   Calculate("5k");
   EXPECT_EQ(BestRow(), (Texts{"5k", "10k", "E24", "10k", "E24", "+0.0000", "in parallel"}));
   EXPECT_EQ(Text(IDC_LOWER_ERROR), "-0.1224");
+}
+
+// The finder windows' own texts: titles, the status line's prompt, the table's headers.
+TEST_F(EnglishFrameTest, TheFinderWindowsInEnglish) {
+  Open();
+  Choose(ID_NETWORK_FINDER);
+  Choose(ID_DIVIDER_FINDER);
+  FinderWindow* network = frame_->networkFinder();
+  FinderWindow* divider = frame_->dividerFinder();
+  ASSERT_TRUE(network && divider);
+  EXPECT_EQ((Texts{network->GetTitle().utf8_string(), divider->GetTitle().utf8_string()}),
+            (Texts{"Resistor Networks", "Voltage Divider"}));
+  EXPECT_EQ(network->statusLine().GetLabel(), "Type the required value");
+  EXPECT_EQ(divider->table().GetColumn(7)->GetTitle(), "Output voltage");
 }
 
 }  // namespace
