@@ -1,9 +1,9 @@
 #include "cli/divider_options.h"
 
 #include <CLI/CLI.hpp>
-#include <charconv>
-#include <cmath>
 #include <utility>
+
+#include "network/number_text.h"
 
 namespace tamblor::cli {
 namespace {
@@ -18,14 +18,11 @@ std::optional<std::string> ReadTotals(const GivenDividerOptions& given, DividerS
   return std::nullopt;
 }
 
-// A reference voltage: a finite number above zero.
 std::optional<std::string> ReadReference(const std::string& text, double& volts) {
-  const char* const end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, volts);
-  if (error != std::errc{} || stop != end || !std::isfinite(volts)) {
-    return "--vref: " + Quoted(text) + " is not a number";
-  }
-  if (!(volts > 0.0)) return "--vref: " + Quoted(text) + " is not above zero";
+  const std::optional<double> read = ReadNumberText(text);
+  if (!read) return "--vref: " + Quoted(text) + " is not a number";
+  if (!(*read > 0.0)) return "--vref: " + Quoted(text) + " is not above zero";
+  volts = *read;
   return std::nullopt;
 }
 

@@ -1,12 +1,11 @@
 #include "cli/network_options.h"
 
 #include <CLI/CLI.hpp>
-#include <charconv>
-#include <cmath>
 #include <utility>
 
 #include "cli/human_output.h"
 #include "network/exact_value.h"
+#include "network/number_text.h"
 #include "network/part_set.h"
 #include "network/stock_file.h"
 
@@ -47,17 +46,11 @@ std::optional<std::string> ReadBounds(const GivenPartOptions& given, PartBounds&
   });
 }
 
-// A part's tolerance in percent: a plain decimal number from 0 up to, not including, 100, at
-// which a part's lower limit would be no resistance at all.
 std::optional<std::string> ReadTolerance(const std::string& text, double& percent) {
-  const char* const end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, percent);
-  if (error != std::errc{} || stop != end || !std::isfinite(percent)) {
-    return "--tolerance: " + Quoted(text) + " is not a number";
-  }
-  if (percent < 0.0 || percent >= 100.0) {
-    return "--tolerance: " + Quoted(text) + " is not from 0 up to 100";
-  }
+  const std::optional<double> read = ReadNumberText(text);
+  if (!read) return "--tolerance: " + Quoted(text) + " is not a number";
+  if (!IsPartTolerance(*read)) return "--tolerance: " + Quoted(text) + " is not from 0 up to 100";
+  percent = *read;
   return std::nullopt;
 }
 

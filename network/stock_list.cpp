@@ -5,6 +5,7 @@
 #include <string>
 
 #include "network/exact_value.h"
+#include "network/number_text.h"
 #include "network/part_set.h"
 
 namespace tamblor {
@@ -35,7 +36,7 @@ bool IsWholeNumber(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// "1%", "0.5%", ".5%": a plain decimal below 100, so that a part's lower limit stays positive.
+// "1%", "0.5%", ".5%": a plain decimal.
 std::optional<double> ReadTolerance(std::string_view field) {
   const std::string_view number = field.substr(0, field.size() - 1);
   const bool decimal = number.find_first_not_of("0123456789.") == std::string_view::npos &&
@@ -45,7 +46,7 @@ std::optional<double> ReadTolerance(std::string_view field) {
   double tolerance = 0.0;
   std::from_chars(number.data(), number.data() + number.size(), tolerance,
                   std::chars_format::fixed);
-  if (!(tolerance < 100.0)) return std::nullopt;
+  if (!IsPartTolerance(tolerance)) return std::nullopt;
   return tolerance;
 }
 

@@ -1,9 +1,7 @@
 #include "ui/part_choices.h"
 
-#include <charconv>
-#include <cmath>
-
 #include "network/exact_value.h"
+#include "network/number_text.h"
 
 namespace tamblor {
 namespace {
@@ -35,12 +33,8 @@ std::optional<std::vector<double>> ReadExclusions(std::string_view list) {
 }  // namespace
 
 std::optional<double> ReadVolts(std::string_view text) {
-  text = Trimmed(text);
-  double volts = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), volts);
-  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(volts) ||
-      !(volts > 0.0))
-    return std::nullopt;
+  const std::optional<double> volts = ReadNumberText(Trimmed(text));
+  if (!volts || !(*volts > 0.0)) return std::nullopt;
   return volts;
 }
 
@@ -51,12 +45,8 @@ std::optional<double> ReadBound(std::string_view text) {
 }
 
 std::optional<double> ReadTolerance(std::string_view text) {
-  double percent = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), percent);
-  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(percent))
-    return std::nullopt;
-  // At 100 % a part's lower limit would be no resistance at all.
-  if (percent < 0.0 || percent >= 100.0) return std::nullopt;
+  const std::optional<double> percent = ReadNumberText(text);
+  if (!percent || !IsPartTolerance(*percent)) return std::nullopt;
   return percent;
 }
 
