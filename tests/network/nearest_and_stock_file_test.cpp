@@ -83,7 +83,14 @@ TEST_F(StockFileTest, ReadsARegularFileOfAtMostOneMebibyte) {
   EXPECT_FALSE(ReadStockFile(Write(text)).failure);
   EXPECT_EQ(ReadStockFile(Write(text + "\n")).failure,
             "cannot read " + path_ + ": larger than 1048576 bytes");
-  EXPECT_EQ(ReadStockFile("/dev/null").failure, "cannot read /dev/null: not a regular file");
+#ifdef _WIN32
+  // Windows has no device files to name; a folder is not a regular file either.
+  const std::string notRegular = std::filesystem::path(path_).parent_path().string();
+#else
+  const std::string notRegular = "/dev/null";
+#endif
+  EXPECT_EQ(ReadStockFile(notRegular).failure,
+            "cannot read " + notRegular + ": not a regular file");
   std::filesystem::remove(path_);
   EXPECT_EQ(ReadStockFile(path_).failure.value_or("").rfind("cannot read " + path_ + ": ", 0), 0u);
 }
