@@ -16,7 +16,6 @@ bool CTamblorApp::OnInit() {
   if (!LoadResources()) return false;
   auto* frame = new CMainFrame;
   SetTopWindow(frame);
-  frame->Show();
   // A session that ends, a polite kill, Ctrl+C in the terminal or the terminal closing: each
   // closes the window like its close box, so the form still saves the settings. Windows has no
   // such signals: its session end is all.
@@ -28,6 +27,8 @@ bool CTamblorApp::OnInit() {
     });
   }
 #endif
+  // Shown last, so a window that can be seen can also be closed by a signal.
+  frame->Show();
   return true;
 }
 

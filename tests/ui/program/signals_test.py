@@ -23,8 +23,9 @@ CASES = [  # the signal, the keys opening a dialog from the window, and that dia
 
 def window_of(pid, title):
     """The window titled `title` of process `pid`, or None."""
-    found = subprocess.run(["xdotool", "search", "--pid", str(pid), "--name", f"^{title}$"],
-                           capture_output=True, text=True)
+    found = subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name", f"^{title}$"],
+        capture_output=True, text=True)
     return (found.stdout.split() or [None])[0]
 
 
