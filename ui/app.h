@@ -12,6 +12,8 @@ class CTamblorApp : public wxApp {
 
  private:
   void CloseMainFrame();
+  // Ends the modal dialogs open, then closes the frame when no dialog's loop is left running.
+  void CloseMainFrameAfterDialogs();
 };
 
 }  // namespace tamblor
