@@ -44,7 +44,7 @@ void CTamblorApp::CloseMainFrameAfterDialogs() {
   // would delete it a second time. So the dialogs end first, and the frame closes once their
   // loops have returned to the main one.
   for (wxWindow* window : wxTopLevelWindows) {
-    auto* dialog = wxDynamicCast(window, wxDialog);
+    auto* dialog = dynamic_cast<wxDialog*>(window);
     if (dialog && dialog->IsModal()) dialog->EndModal(wxID_CANCEL);
   }
   const wxEventLoopBase* loop = wxEventLoopBase::GetActive();
