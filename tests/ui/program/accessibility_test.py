@@ -5,14 +5,11 @@ value as its text; boxes and fields that have a tooltip take it as their descrip
 tooltips are on; every line of the match list is readable. Run inside a private D-Bus session (dbus-run-session) on a display, with the
 accessibility bridge on (no NO_AT_BRIDGE)."""
 
-import os
-import signal
-import subprocess
 import sys
-import tempfile
-import time
 
 import pyatspi
+
+from atspi_program import by, running, table_rows, wait_for
 
 ROWS = {
     "较低": ["4k994", "5k1", "E24", "240k", "E24", "-0.1224", "in parallel"],
@@ -42,78 +39,39 @@ TOOLTIPS = {
 BOXES = list(TOOLTIPS)[:5]
 
 
-def wait_for(what, find, seconds=20):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.2)
-    sys.exit(f"accessibility test: {what} never appeared")
-
-
-def descendants(node):
-    for child in node:
-        if child is not None:
-            yield child
-            yield from descendants(child)
-
-
-def application(pid):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.get_process_id() == pid:
-            return app
-    return None
-
-
-def by(app, role, test=lambda node: True):
-    return [node for node in descendants(app) if node.getRole() == role and test(node)]
-
-
 def main(program):
-    with tempfile.TemporaryDirectory() as directory:
-        tamblor = subprocess.Popen([program], cwd=directory)
-        try:
-            app = wait_for("the program", lambda: application(tamblor.pid))
-            def named_boxes():
-                found = {n.name: n for n in by(app, pyatspi.ROLE_TEXT)}
-                return found if sorted(found) == sorted(BOXES) else None
-            boxes = wait_for(f"the boxes named {BOXES}", named_boxes)
-            boxes["所需值"].queryEditableText().setTextContents("5k")
-            button = by(app, pyatspi.ROLE_PUSH_BUTTON, lambda n: n.name == "计算")[0]
-            button.queryAction().doAction(0)
+    with running(program) as (_, app):
+        def named_boxes():
+            found = {n.name: n for n in by(app, {pyatspi.ROLE_TEXT})}
+            return found if sorted(found) == sorted(BOXES) else None
+        boxes = wait_for(f"the boxes named {BOXES}", named_boxes)
+        boxes["所需值"].queryEditableText().setTextContents("5k")
+        button = by(app, {pyatspi.ROLE_PUSH_BUTTON}, lambda n: n.name == "计算")[0]
+        button.queryAction().doAction(0)
 
-            names = [f"{row} {column}" for row in ROWS for column in COLUMNS]
-            expected = dict(zip(names, (text for texts in ROWS.values() for text in texts)))
+        names = [f"{row} {column}" for row in ROWS for column in COLUMNS]
+        expected = dict(zip(names, (text for texts in ROWS.values() for text in texts)))
 
-            def fields():
-                found = {n.name: n.queryText().getText(0, -1)
-                         for n in by(app, pyatspi.ROLE_LABEL, lambda n: n.name in expected)}
-                return found if found == expected else None
-            wait_for(f"the fields {expected}", fields, 5)
+        def fields():
+            found = {n.name: n.queryText().getText(0, -1)
+                     for n in by(app, {pyatspi.ROLE_LABEL}, lambda n: n.name in expected)}
+            return found if found == expected else None
+        wait_for(f"the fields {expected}", fields, 5)
 
-            def descriptions(tooltips):
-                found = {n.name: n.description for n in by(app, pyatspi.ROLE_LABEL)
-                         if n.name in expected}
-                found.update((name, box.description) for name, box in boxes.items())
-                return found == {name: tooltips.get(name, "") for name in found}
-            wait_for(f"the descriptions {TOOLTIPS}", lambda: descriptions(TOOLTIPS), 5)
-            tooltips = by(app, pyatspi.ROLE_CHECK_MENU_ITEM, lambda n: n.name == "工具")[0]
-            tooltips.queryAction().doAction(0)
-            wait_for("no descriptions once tooltips are off", lambda: descriptions({}), 5)
+        def descriptions(tooltips):
+            found = {n.name: n.description for n in by(app, {pyatspi.ROLE_LABEL})
+                     if n.name in expected}
+            found.update((name, box.description) for name, box in boxes.items())
+            return found == {name: tooltips.get(name, "") for name in found}
+        wait_for(f"the descriptions {TOOLTIPS}", lambda: descriptions(TOOLTIPS), 5)
+        tooltips = by(app, {pyatspi.ROLE_CHECK_MENU_ITEM}, lambda n: n.name == "工具")[0]
+        tooltips.queryAction().doAction(0)
+        wait_for("no descriptions once tooltips are off", lambda: descriptions({}), 5)
 
-            table = by(app, pyatspi.ROLE_TABLE)[0].queryTable()
-            lines = [[table.getAccessibleAt(row, column).name for column in range(table.nColumns)]
-                     for row in range(table.nRows)]
-            if lines != LIST_LINES:
-                sys.exit(f"accessibility test: the list reads {lines}")
-        finally:
-            tamblor.send_signal(signal.SIGTERM)
-            status = tamblor.wait(20)
-    if status != 0:
-        sys.exit(f"accessibility test: the program ended with status {status}")
+        lines = table_rows(by(app, {pyatspi.ROLE_TABLE})[0])
+        if lines != LIST_LINES:
+            sys.exit(f"accessibility test: the list reads {lines}")
     print("accessibility test: 5 boxes, 21 fields and", len(LIST_LINES), "list lines read")
-
 
 if __name__ == "__main__":
     main(sys.argv[1])

@@ -4,14 +4,11 @@ input found by its label's name without the colon, a value set in the network wi
 the table, readable cell by cell, and the status line says how many rows it holds. Run inside a
 private D-Bus session (dbus-run-session) on a display, with the accessibility bridge on."""
 
-import os
-import signal
-import subprocess
 import sys
-import tempfile
-import time
 
 import pyatspi
+
+from atspi_program import by, running, table_rows, wait_for
 
 NETWORK_INPUTS = ["所需值", "最小值", "最大值", "排除", "结果数", "容差 (%)", "排序", "最多元件数"]
 DIVIDER_INPUTS = ["分压比", "参考电压 (V)", "每臂元件数", "总阻值最小值", "总阻值最大值"]
@@ -23,36 +20,8 @@ FIRST_ROWS = [
 INPUT_ROLES = {pyatspi.ROLE_TEXT, pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_COMBO_BOX}
 
 
-def wait_for(what, find, seconds=20):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.2)
-    sys.exit(f"finder accessibility test: {what} never appeared")
-
-
-def descendants(node):
-    for child in node:
-        if child is not None:
-            yield child
-            yield from descendants(child)
-
-
-def application(pid):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.get_process_id() == pid:
-            return app
-    return None
-
-
 def window(app, title):
     return next((w for w in app if w is not None and w.name == title), None)
-
-
-def by(node, roles, test=lambda node: True):
-    return [n for n in descendants(node) if n.getRole() in roles and test(n)]
 
 
 def open_from_menu(app, entry, title):
@@ -73,39 +42,28 @@ def expect_named_inputs(found, names, where):
 
 
 def main(program):
-    with tempfile.TemporaryDirectory() as directory:
-        tamblor = subprocess.Popen([program], cwd=directory)
-        try:
-            app = wait_for("the program", lambda: application(tamblor.pid))
-            network = open_from_menu(app, "电阻网络...", "电阻网络")
-            expect_named_inputs(network, NETWORK_INPUTS, "the network window")
-            box = by(network, {pyatspi.ROLE_TEXT}, lambda n: n.name == "所需值")[0]
-            box.queryEditableText().setTextContents("289")
+    with running(program) as (tamblor, app):
+        network = open_from_menu(app, "电阻网络...", "电阻网络")
+        expect_named_inputs(network, NETWORK_INPUTS, "the network window")
+        box = by(network, {pyatspi.ROLE_TEXT}, lambda n: n.name == "所需值")[0]
+        box.queryEditableText().setTextContents("289")
 
-            def rows():
-                tables = by(network, {pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE})
-                if not tables:
-                    return None
-                table = tables[0].queryTable()
-                read = [[table.getAccessibleAt(row, column).name
-                         for column in range(table.nColumns)] for row in range(table.nRows)]
-                return read if read[:2] == FIRST_ROWS and len(read) == 9 else None
-            wait_for(f"the rows {FIRST_ROWS}", rows, 10)
-            wait_for("the status line", lambda: by(
-                network, {pyatspi.ROLE_LABEL}, lambda n: n.name == "9 个结果"), 5)
+        def rows():
+            tables = by(network, {pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE})
+            if not tables:
+                return None
+            read = table_rows(tables[0])
+            return read if read[:2] == FIRST_ROWS and len(read) == 9 else None
+        wait_for(f"the rows {FIRST_ROWS}", rows, 10)
+        wait_for("the status line", lambda: by(
+            network, {pyatspi.ROLE_LABEL}, lambda n: n.name == "9 个结果"), 5)
 
-            divider = open_from_menu(app, "分压器...", "分压器")
-            expect_named_inputs(divider, DIVIDER_INPUTS, "the divider window")
-            with open(f"/proc/{tamblor.pid}/status") as status:
-                peak = next(line.split(":")[1].strip() for line in status if line.startswith("VmHWM"))
-            print(f"finder accessibility test: peak memory with both windows open {peak}")
-        finally:
-            tamblor.send_signal(signal.SIGTERM)
-            status = tamblor.wait(20)
-    if status != 0:
-        sys.exit(f"finder accessibility test: the program ended with status {status}")
+        divider = open_from_menu(app, "分压器...", "分压器")
+        expect_named_inputs(divider, DIVIDER_INPUTS, "the divider window")
+        with open(f"/proc/{tamblor.pid}/status") as status:
+            peak = next(line.split(":")[1].strip() for line in status if line.startswith("VmHWM"))
+        print(f"finder accessibility test: peak memory with both windows open {peak}")
     print("finder accessibility test: both windows' inputs named, 9 network rows read")
-
 
 if __name__ == "__main__":
     main(sys.argv[1])
