@@ -3,26 +3,34 @@
 #include <array>
 #include <cassert>
 
+#include "values/series.h"
+
 namespace tamblor {
 
 namespace {
 
-constexpr std::array<int, 3> e3{10, 22, 47};
-constexpr std::array<int, 6> e6{10, 15, 22, 33, 47, 68};
-constexpr std::array<int, 12> e12{10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
-constexpr std::array<int, 24> e24{10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
-                                  33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
-constexpr std::array<int, 48> e48{100, 105, 110, 115, 121, 127, 133, 140, 147, 154, 162, 169,
-                                  178, 187, 196, 205, 215, 226, 237, 249, 261, 274, 287, 301,
-                                  316, 332, 348, 365, 383, 402, 422, 442, 464, 487, 511, 536,
-                                  562, 590, 619, 649, 681, 715, 750, 787, 825, 866, 909, 953};
-constexpr std::array<int, 96> e96{
-    100, 102, 105, 107, 110, 113, 115, 118, 121, 124, 127, 130, 133, 137, 140, 143,
-    147, 150, 154, 158, 162, 165, 169, 174, 178, 182, 187, 191, 196, 200, 205, 210,
-    215, 221, 226, 232, 237, 243, 249, 255, 261, 267, 274, 280, 287, 294, 301, 309,
-    316, 324, 332, 340, 348, 357, 365, 374, 383, 392, 402, 412, 422, 432, 442, 453,
-    464, 475, 487, 499, 511, 523, 536, 549, 562, 576, 590, 604, 619, 634, 649, 665,
-    681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976};
+// Significant digits of mantissas in [1, 10): 1.1 is 11 at two digits, 1.02 is 102 at three.
+template <std::size_t Size>
+constexpr std::array<int, Size> DigitsOf(const std::array<double, Size>& mantissas, int scale) {
+  std::array<int, Size> digits{};
+  for (std::size_t i = 0; i < Size; ++i) digits[i] = static_cast<int>(mantissas[i] * scale + 0.5);
+  return digits;
+}
+
+// Each coarser series is every other value of the next finer one.
+template <std::size_t Size>
+constexpr std::array<int, Size / 2> EveryOther(const std::array<int, Size>& finer) {
+  std::array<int, Size / 2> coarser{};
+  for (std::size_t i = 0; i < coarser.size(); ++i) coarser[i] = finer[2 * i];
+  return coarser;
+}
+
+constexpr std::array<int, 24> e24 = DigitsOf(E24_MANTISSAS, 10);
+constexpr std::array<int, 12> e12 = EveryOther(e24);
+constexpr std::array<int, 6> e6 = EveryOther(e12);
+constexpr std::array<int, 3> e3 = EveryOther(e6);
+constexpr std::array<int, 96> e96 = DigitsOf(E96_MANTISSAS, 100);
+constexpr std::array<int, 48> e48 = EveryOther(e96);
 // 920, not the 919 that the formula gives: the standard's value.
 constexpr std::array<int, 192> e192{
     100, 101, 102, 104, 105, 106, 107, 109, 110, 111, 113, 114, 115, 117, 118, 120, 121, 123,
