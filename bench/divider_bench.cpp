@@ -17,10 +17,10 @@ constexpr std::array<double, 8> wantedRatios{0.275,  0.5, 0.8 / 3.3, 0.1,
 // Arguments: the series (24 or 96) and the parts per leg; parts over 1R–10M, total 1k–1M.
 void BM_DividerSearch(benchmark::State& run) {
   const PartOrigin series = run.range(0) == 24 ? PartOrigin::E24 : PartOrigin::E96;
-  DividerSearchSpec spec;
-  spec.parts = SeriesParts({&series, 1}, {});
-  spec.legParts = static_cast<int>(run.range(1));
-  const DividerQuery query(std::move(spec));
+  DividerRequest request;
+  request.parts = SeriesParts({&series, 1}, {});
+  request.legParts = static_cast<int>(run.range(1));
+  const DividerQuery query(std::move(request));
   std::vector<DividerResult> results;
   std::size_t next = 0;
   for (auto _ : run) {
@@ -39,11 +39,11 @@ BENCHMARK(BM_DividerSearch)
 // The worst-case ranking scans further from the wanted ratio.
 void BM_DividerSearchWorstCase(benchmark::State& run) {
   const PartOrigin series = run.range(0) == 24 ? PartOrigin::E24 : PartOrigin::E96;
-  DividerSearchSpec spec;
-  spec.parts = SeriesParts({&series, 1}, {});
-  spec.legParts = static_cast<int>(run.range(1));
-  spec.ranking = Ranking::WorstCase;
-  const DividerQuery query(std::move(spec));
+  DividerRequest request;
+  request.parts = SeriesParts({&series, 1}, {});
+  request.legParts = static_cast<int>(run.range(1));
+  request.ranking = Ranking::WorstCase;
+  const DividerQuery query(std::move(request));
   std::vector<DividerResult> results;
   std::size_t next = 0;
   for (auto _ : run) {
@@ -59,10 +59,10 @@ void BM_DividerSetUp(benchmark::State& run) {
   const PartOrigin series = PartOrigin::E96;
   const std::vector<Part> parts = SeriesParts({&series, 1}, {});
   for (auto _ : run) {
-    DividerSearchSpec spec;
-    spec.parts = parts;
-    spec.legParts = 2;
-    const DividerQuery query(std::move(spec));
+    DividerRequest request;
+    request.parts = parts;
+    request.legParts = 2;
+    const DividerQuery query(std::move(request));
     benchmark::DoNotOptimize(&query);
   }
 }

@@ -8,10 +8,10 @@
 namespace tamblor::cli {
 namespace {
 
-std::optional<std::string> ReadTotals(const GivenDividerOptions& given, DividerSearchSpec& spec) {
-  if (auto problem = ReadBound("--total-min", given.totalMin, spec.totalMin)) return problem;
-  if (auto problem = ReadBound("--total-max", given.totalMax, spec.totalMax)) return problem;
-  if (spec.totalMin > spec.totalMax) {
+std::optional<std::string> ReadTotals(const GivenDividerOptions& given, DividerRequest& request) {
+  if (auto problem = ReadBound("--total-min", given.totalMin, request.totalMin)) return problem;
+  if (auto problem = ReadBound("--total-max", given.totalMax, request.totalMax)) return problem;
+  if (request.totalMin > request.totalMax) {
     return "--total-min: " + Quoted(given.totalMin) + " is above --total-max " +
            Quoted(given.totalMax);
   }
@@ -47,22 +47,22 @@ void DefineDividerOptions(CLI::App& command, GivenDividerOptions& given) {
   DefineRankingOptions(command, given.parts, "Dividers shown, best first (default 5, at most 100)");
 }
 
-std::optional<std::string> BuildDividerSpec(const CLI::App& command,
-                                            const GivenDividerOptions& given,
-                                            DividerSearchSpec& spec,
-                                            std::optional<double>& referenceVolts) {
+std::optional<std::string> BuildDividerRequest(const CLI::App& command,
+                                               const GivenDividerOptions& given,
+                                               DividerRequest& request,
+                                               std::optional<double>& referenceVolts) {
   PartChoices choices;
   if (auto problem = ReadPartOptions(command, given.parts, choices)) return problem;
-  if (auto problem = ReadTotals(given, spec)) return problem;
+  if (auto problem = ReadTotals(given, request)) return problem;
   referenceVolts.reset();
   if (command.get_option("--vref")->count() > 0) {
     if (auto problem = ReadReference(given.vref, referenceVolts.emplace())) return problem;
   }
-  spec.parts = std::move(choices.parts);
-  spec.tolerance = choices.tolerance;
-  spec.legParts = given.legParts;
-  spec.top = choices.top;
-  spec.ranking = choices.ranking;
+  request.parts = std::move(choices.parts);
+  request.tolerance = choices.tolerance;
+  request.legParts = given.legParts;
+  request.top = choices.top;
+  request.ranking = choices.ranking;
   return std::nullopt;
 }
 

@@ -30,9 +30,9 @@ void DefineDividerOptions(CLI::App& command, GivenDividerOptions& given);
 
 // The search the options ask for and the reference voltage, if given; or the problem, naming the
 // option.
-std::optional<std::string> BuildDividerSpec(const CLI::App& command,
-                                            const GivenDividerOptions& given,
-                                            DividerSearchSpec& spec,
-                                            std::optional<double>& referenceVolts);
+std::optional<std::string> BuildDividerRequest(const CLI::App& command,
+                                               const GivenDividerOptions& given,
+                                               DividerRequest& request,
+                                               std::optional<double>& referenceVolts);
 
 }  // namespace tamblor::cli

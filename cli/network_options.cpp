@@ -155,16 +155,16 @@ void DefineNetworkOptions(CLI::App& command, GivenNetworkOptions& given) {
                        "Networks shown per part count, best first (default 3, at most 100)");
 }
 
-std::optional<std::string> BuildNetworkSpec(const CLI::App& command,
-                                            const GivenNetworkOptions& given,
-                                            NetworkSearchSpec& spec) {
+std::optional<std::string> BuildNetworkRequest(const CLI::App& command,
+                                               const GivenNetworkOptions& given,
+                                               NetworkRequest& request) {
   PartChoices choices;
   if (auto problem = ReadPartOptions(command, given.parts, choices)) return problem;
-  spec.parts = std::move(choices.parts);
-  spec.tolerance = choices.tolerance;
-  spec.maxParts = given.maxParts;
-  spec.top = choices.top;
-  spec.ranking = choices.ranking;
+  request.parts = std::move(choices.parts);
+  request.tolerance = choices.tolerance;
+  request.maxParts = given.maxParts;
+  request.top = choices.top;
+  request.ranking = choices.ranking;
   return std::nullopt;
 }
 

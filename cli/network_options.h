@@ -53,9 +53,9 @@ struct GivenNetworkOptions {
 void DefineNetworkOptions(CLI::App& command, GivenNetworkOptions& given);
 
 // The search the options ask for, with its parts bounded; or the problem, naming the option.
-std::optional<std::string> BuildNetworkSpec(const CLI::App& command,
-                                            const GivenNetworkOptions& given,
-                                            NetworkSearchSpec& spec);
+std::optional<std::string> BuildNetworkRequest(const CLI::App& command,
+                                               const GivenNetworkOptions& given,
+                                               NetworkRequest& request);
 
 // The sets of a comma-separated list ("e96,e24"), in its order; or the problem, naming `option`.
 std::optional<std::string> ReadSeriesList(std::string_view option, std::string_view list,

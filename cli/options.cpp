@@ -238,14 +238,14 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
   if (subcommands.network->parsed()) {
     commandLine.command = Command::Network;
     const std::optional<std::string> problem =
-        BuildNetworkSpec(*subcommands.network, subcommands.networkGiven, commandLine.network);
+        BuildNetworkRequest(*subcommands.network, subcommands.networkGiven, commandLine.network);
     return problem ? std::optional{ReportUsageError(app, *problem)} : std::nullopt;
   }
   if (subcommands.divider->parsed()) {
     commandLine.command = Command::Divider;
     const std::optional<std::string> problem =
-        BuildDividerSpec(*subcommands.divider, subcommands.dividerGiven, commandLine.divider,
-                         commandLine.referenceVolts);
+        BuildDividerRequest(*subcommands.divider, subcommands.dividerGiven, commandLine.divider,
+                            commandLine.referenceVolts);
     return problem ? std::optional{ReportUsageError(app, *problem)} : std::nullopt;
   }
   if (subcommands.nearest->parsed()) {

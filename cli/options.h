@@ -26,10 +26,10 @@ struct CommandLine {
   // ("E24 minimum"); empty when there is none.
   std::string_view overlongLimit;
   // The network subcommand's search, its parts already bounded.
-  NetworkSearchSpec network;
+  NetworkRequest network;
   // The divider subcommand's search, its parts already bounded, and the reference voltage that
   // makes each value an output voltage.
-  DividerSearchSpec divider;
+  DividerRequest divider;
   std::optional<double> referenceVolts;
   // The sets the nearest subcommand looks in, in the order given.
   std::vector<PartOrigin> nearestSeries;

@@ -77,10 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       commandLine.values.begin(),
       commandLine.values.begin() + std::min<std::size_t>(commandLine.values.size(), 4));
   values.push_back(provider.ConsumeRandomLengthString(32));
-  tamblor::NetworkSearchSpec& spec = commandLine.network;
-  if (spec.parts.size() > 48) spec.maxParts = std::min(spec.maxParts, 2);
-  spec.top = std::min(spec.top, 10);
-  tamblor::DividerSearchSpec& divider = commandLine.divider;
+  tamblor::NetworkRequest& request = commandLine.network;
+  if (request.parts.size() > 48) request.maxParts = std::min(request.maxParts, 2);
+  request.top = std::min(request.top, 10);
+  tamblor::DividerRequest& divider = commandLine.divider;
   if (divider.parts.size() > 48) divider.legParts = 1;
   divider.top = std::min(divider.top, 10);
   for (const bool json : {false, true}) {

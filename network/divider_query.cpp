@@ -72,13 +72,14 @@ class DividerQuery::Ranked {
   int size_ = 0;
 };
 
-DividerQuery::DividerQuery(DividerSearchSpec spec) : spec_(std::move(spec)) {
-  spec_.legParts = std::clamp(spec_.legParts, 1, maxLegParts);
-  spec_.top = std::clamp(spec_.top, 1, maxTopCount);
+DividerQuery::DividerQuery(DividerRequest request) : request_(std::move(request)) {
+  request_.legParts = std::clamp(request_.legParts, 1, maxLegParts);
+  request_.top = std::clamp(request_.top, 1, maxTopCount);
   // The network search's rules for which parts count and at which tolerance.
-  spec_.parts = std::move(BuildNetworkTables(std::move(spec_.parts), 1, spec_.tolerance)->parts);
-  const std::size_t count = spec_.parts.size();
-  const double legCount = count + (spec_.legParts == 2 ? count * (count + 1.0) : 0.0);
+  request_.parts =
+      std::move(BuildNetworkTables(std::move(request_.parts), 1, request_.tolerance)->parts);
+  const std::size_t count = request_.parts.size();
+  const double legCount = count + (request_.legParts == 2 ? count * (count + 1.0) : 0.0);
   if (legCount * sizeof(Leg) > maxTableBytes) {
     setUpFailure_ = InputMessage{
         "Search Too Large",
@@ -89,24 +90,25 @@ DividerQuery::DividerQuery(DividerSearchSpec spec) : spec_(std::move(spec)) {
 
   std::vector<double> lows;
   std::vector<double> highs;
-  for (const Part& part : spec_.parts) {
+  for (const Part& part : request_.parts) {
     countsLimited_ = countsLimited_ || part.count != unlimitedCount;
     lows.push_back(part.ohms * (1.0 - part.tolerance / 100.0));
     highs.push_back(part.ohms * (1.0 + part.tolerance / 100.0));
   }
   legs_.reserve(static_cast<std::size_t>(legCount));
   const auto add = [this](const Leg& leg) {
-    if (leg.value <= spec_.totalMax) legs_.push_back(leg);
+    if (leg.value <= request_.totalMax) legs_.push_back(leg);
   };
   for (std::size_t i = 0; i < count; ++i) {
     const auto first = static_cast<std::int32_t>(i);
-    add({spec_.parts[i].ohms, lows[i], highs[i], first});
-    if (spec_.legParts < 2) continue;
-    for (std::size_t k = CountAllows(spec_.parts[i], 2) ? i : i + 1; k < count; ++k) {
+    add({request_.parts[i].ohms, lows[i], highs[i], first});
+    if (request_.legParts < 2) continue;
+    for (std::size_t k = CountAllows(request_.parts[i], 2) ? i : i + 1; k < count; ++k) {
       const auto second = static_cast<std::int32_t>(k);
       for (const Join join : {Join::Series, Join::Parallel}) {
-        add({Joined(join, spec_.parts[i].ohms, spec_.parts[k].ohms), Joined(join, lows[i], lows[k]),
-             Joined(join, highs[i], highs[k]), first, second, join});
+        add({Joined(join, request_.parts[i].ohms, request_.parts[k].ohms),
+             Joined(join, lows[i], lows[k]), Joined(join, highs[i], highs[k]), first, second,
+             join});
       }
     }
   }
@@ -124,12 +126,12 @@ DividerQuery::DividerQuery(DividerSearchSpec spec) : spec_(std::move(spec)) {
 
 std::optional<InputMessage> DividerQuery::SetUpFailure() const { return setUpFailure_; }
 
-const std::vector<Part>& DividerQuery::Parts() const { return spec_.parts; }
+const std::vector<Part>& DividerQuery::Parts() const { return request_.parts; }
 
 bool DividerQuery::Allowed(const Leg& top, const Leg& bottom) const {
   const std::array<std::int32_t, 4> used{top.first, top.second, bottom.first, bottom.second};
   for (const std::int32_t part : used) {
-    if (part >= 0 && !CountAllows(spec_.parts[part],
+    if (part >= 0 && !CountAllows(request_.parts[part],
                                   static_cast<int>(std::count(used.begin(), used.end(), part)))) {
       return false;
     }
@@ -142,12 +144,12 @@ bool DividerQuery::Allowed(const Leg& top, const Leg& bottom) const {
 // at least as far from the wanted ratio as the highest (lowest) ratio any bottom leg of this
 // value could give.
 double DividerQuery::RisingBound(const Leg& top, const Leg& bottom, double wanted) const {
-  if (spec_.ranking == Ranking::Error) return ErrorOf(RatioOf(top.value, bottom.value), wanted);
+  if (request_.ranking == Ranking::Error) return ErrorOf(RatioOf(top.value, bottom.value), wanted);
   return ErrorOf(RatioOf(top.low, bottom.value * smallestHighFactor_), wanted);
 }
 
 double DividerQuery::FallingBound(const Leg& top, const Leg& bottom, double wanted) const {
-  if (spec_.ranking == Ranking::Error) return -ErrorOf(RatioOf(top.value, bottom.value), wanted);
+  if (request_.ranking == Ranking::Error) return -ErrorOf(RatioOf(top.value, bottom.value), wanted);
   return -ErrorOf(RatioOf(top.high, bottom.value * largestLowFactor_), wanted);
 }
 
@@ -157,7 +159,7 @@ void DividerQuery::Consider(const DividerTarget& target, std::size_t top, std::s
   const Leg& lower = legs_[bottom];
   if (countsLimited_ && !Allowed(upper, lower)) return;
   Candidate candidate;
-  if (spec_.ranking == Ranking::Error) {
+  if (request_.ranking == Ranking::Error) {
     candidate.key = std::fabs(ErrorOf(RatioOf(upper.value, lower.value), target.ratio));
   } else {
     const double low = RatioOf(upper.high, lower.low);
@@ -171,8 +173,8 @@ void DividerQuery::Consider(const DividerTarget& target, std::size_t top, std::s
   std::array<double, 4> values{};
   std::size_t used = 0;
   for (const Leg* leg : {&upper, &lower}) {
-    values[used++] = spec_.parts[leg->first].ohms;
-    if (leg->second >= 0) values[used++] = spec_.parts[leg->second].ohms;
+    values[used++] = request_.parts[leg->first].ohms;
+    if (leg->second >= 0) values[used++] = request_.parts[leg->second].ohms;
   }
   for (std::size_t i = 0; i < used; ++i) {
     if (std::find(values.begin(), values.begin() + i, values[i]) == values.begin() + i) {
@@ -189,7 +191,7 @@ bool DividerQuery::Find(const DividerTarget& target, std::vector<DividerResult>&
                         std::stop_token cancel) const {
   results.clear();
   if (setUpFailure_) return true;
-  Ranked ranked(spec_.top);
+  Ranked ranked(request_.top);
   const double wanted = target.ratio;
   const double bottomPerTop = wanted / (1.0 - wanted);
   const std::size_t count = legs_.size();
@@ -201,9 +203,10 @@ bool DividerQuery::Find(const DividerTarget& target, std::vector<DividerResult>&
   for (std::size_t top = 0; top < count; ++top) {
     if (top % legsPerCancelCheck == 0 && cancel.stop_requested()) return false;
     const Leg& upper = legs_[top];
-    while (pastTotal > 0 && upper.value + legs_[pastTotal - 1].value > spec_.totalMax) --pastTotal;
+    while (pastTotal > 0 && upper.value + legs_[pastTotal - 1].value > request_.totalMax)
+      --pastTotal;
     if (pastTotal == 0) break;
-    while (firstInTotal > 0 && upper.value + legs_[firstInTotal - 1].value >= spec_.totalMin) {
+    while (firstInTotal > 0 && upper.value + legs_[firstInTotal - 1].value >= request_.totalMin) {
       --firstInTotal;
     }
     const double bottomWanted = upper.value * bottomPerTop;
@@ -227,7 +230,7 @@ DividerLeg DividerQuery::Describe(const Leg& leg) const {
   NetworkSketch sketch;
   const int first = sketch.AddPart(leg.first);
   if (leg.second >= 0) sketch.AddJoin(leg.join, first, sketch.AddPart(leg.second));
-  const NetworkResult network = CanonicalResult(sketch, spec_.parts, leg.value);
+  const NetworkResult network = CanonicalResult(sketch, request_.parts, leg.value);
   DividerLeg described;
   described.parts = network.parts;
   described.text = network.text;

@@ -16,7 +16,7 @@ namespace tamblor {
 
 inline constexpr int maxLegParts = 2;
 
-struct DividerSearchSpec {
+struct DividerRequest {
   std::vector<Part> parts;  // the allowed parts, bounds and exclusions applied
   int legParts = 1;         // parts per leg, 1 to maxLegParts
   int top = 5;              // results, 1 to maxTopCount
@@ -57,12 +57,12 @@ struct DividerResult {
 // (the sorted table of legs), then asked for any number of targets.
 class DividerQuery {
  public:
-  explicit DividerQuery(DividerSearchSpec spec);
+  explicit DividerQuery(DividerRequest request);
 
   // Set when the table of legs would need more memory than a search may take; Find then finds
   // nothing.
   std::optional<InputMessage> SetUpFailure() const;
-  // The parts searched: those of the spec with a positive value, ascending, each at the tolerance
+  // The parts searched: those given with a positive value, ascending, each at the tolerance
   // the search gives it.
   const std::vector<Part>& Parts() const;
 
@@ -95,7 +95,7 @@ class DividerQuery {
   DividerLeg Describe(const Leg& leg) const;
   DividerResult ResultOf(const DividerTarget& target, const Candidate& candidate) const;
 
-  DividerSearchSpec spec_;
+  DividerRequest request_;
   std::vector<Leg> legs_;  // ascending by value
   std::optional<InputMessage> setUpFailure_;
   bool countsLimited_ = false;

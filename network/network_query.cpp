@@ -18,12 +18,12 @@ struct NetworkQuery::State {
   SearchScratch scratch;
 };
 
-NetworkQuery::NetworkQuery(NetworkSearchSpec spec) : state_(std::make_unique<State>()) {
-  state_->choices.maxParts = std::clamp(spec.maxParts, 1, maxNetworkParts);
-  state_->choices.top = std::clamp(spec.top, 1, maxTopCount);
-  state_->choices.ranking = spec.ranking;
+NetworkQuery::NetworkQuery(NetworkRequest request) : state_(std::make_unique<State>()) {
+  state_->choices.maxParts = std::clamp(request.maxParts, 1, maxNetworkParts);
+  state_->choices.top = std::clamp(request.top, 1, maxTopCount);
+  state_->choices.ranking = request.ranking;
   state_->tables =
-      BuildNetworkTables(std::move(spec.parts), state_->choices.maxParts, spec.tolerance);
+      BuildNetworkTables(std::move(request.parts), state_->choices.maxParts, request.tolerance);
 }
 
 NetworkQuery::NetworkQuery(NetworkQuery&&) noexcept = default;

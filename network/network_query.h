@@ -40,7 +40,7 @@ struct NetworkResult {
   std::array<int, maxNetworkParts> resistors{};  // indices into Parts(), in text order
 };
 
-struct NetworkSearchSpec {
+struct NetworkRequest {
   std::vector<Part> parts;  // the allowed parts, ascending by value
   int maxParts = 3;         // 1 to maxNetworkParts
   int top = 3;              // results per part count, 1 to maxTopCount
@@ -52,14 +52,14 @@ struct NetworkSearchSpec {
 // parts and choices (the tables it sorts), then asked for any number of targets.
 class NetworkQuery {
  public:
-  explicit NetworkQuery(NetworkSearchSpec spec);
+  explicit NetworkQuery(NetworkRequest request);
   NetworkQuery(NetworkQuery&&) noexcept;
   NetworkQuery& operator=(NetworkQuery&&) noexcept;
   ~NetworkQuery();
 
   // Set when the tables would need more memory than a search may take; Find then finds nothing.
   std::optional<InputMessage> SetUpFailure() const;
-  // The parts searched: those of the spec with a positive value, ascending.
+  // The parts searched: those given with a positive value, ascending.
   const std::vector<Part>& Parts() const;
 
   // Fills `results` (cleared first) by part count, then by rank, for a target in ohms (> 0).

@@ -58,8 +58,8 @@ void DividerFinderWindow::OnInputsChanged() {
     if (!query_ || builtKey_ != key) {
       query_.reset();
       query_ = std::make_unique<DividerQuery>(
-          DividerSearchSpec{ChosenParts(key.choices, *stock), key.legParts, key.top, key.ranking,
-                            key.choices.tolerance, key.totalMin, key.totalMax});
+          DividerRequest{ChosenParts(key.choices, *stock), key.legParts, key.top, key.ranking,
+                         key.choices.tolerance, key.totalMin, key.totalMax});
       builtKey_ = key;
     }
     if (const std::optional<InputMessage> failure = query_->SetUpFailure()) {

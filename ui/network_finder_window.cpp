@@ -37,9 +37,9 @@ void NetworkFinderWindow::OnInputsChanged() {
                ohms = target.ohms](std::stop_token cancel) {
     if (!query_ || builtKey_ != key) {
       query_.reset();
-      query_ = std::make_unique<NetworkQuery>(NetworkSearchSpec{ChosenParts(key.choices, *stock),
-                                                                key.maxParts, key.top, key.ranking,
-                                                                key.choices.tolerance});
+      query_ = std::make_unique<NetworkQuery>(NetworkRequest{ChosenParts(key.choices, *stock),
+                                                             key.maxParts, key.top, key.ranking,
+                                                             key.choices.tolerance});
       builtKey_ = key;
     }
     if (const std::optional<InputMessage> failure = query_->SetUpFailure()) {

@@ -34,7 +34,7 @@ Leg LegOf(const std::vector<Part>& parts, const std::vector<int>& members, bool 
 // A divider's key, parts, distinct values and total; nullopt outside the total or the counts.
 using Rank = std::tuple<double, int, int, double>;
 
-std::optional<Rank> RankOf(const DividerSearchSpec& spec, const std::vector<Part>& parts,
+std::optional<Rank> RankOf(const DividerRequest& request, const std::vector<Part>& parts,
                            const Leg& top, const Leg& bottom, double wanted) {
   std::vector<int> used = top.parts;
   used.insert(used.end(), bottom.parts.begin(), bottom.parts.end());
@@ -44,37 +44,37 @@ std::optional<Rank> RankOf(const DividerSearchSpec& spec, const std::vector<Part
     values.push_back(parts[i].ohms);
   }
   const double total = top.value + bottom.value;
-  if (total < spec.totalMin || total > spec.totalMax) return {};
+  if (total < request.totalMin || total > request.totalMax) return {};
   std::sort(values.begin(), values.end());
   const int distinct = int(std::unique(values.begin(), values.end()) - values.begin());
   const double low = bottom.low / (top.high + bottom.low);
   const double high = bottom.high / (top.low + bottom.high);
   const double key =
-      spec.ranking == Ranking::Error
+      request.ranking == Ranking::Error
           ? std::fabs((bottom.value / total - wanted) / wanted * 100)
           : std::max(std::fabs(low - wanted), std::fabs(high - wanted)) / wanted * 100;
   return Rank{key, int(used.size()), distinct, total};
 }
 
-std::vector<Rank> BruteForce(const DividerSearchSpec& spec, const std::vector<Part>& parts,
+std::vector<Rank> BruteForce(const DividerRequest& request, const std::vector<Part>& parts,
                              double wanted) {
   std::vector<Leg> legs;
   for (int i = 0; i < int(parts.size()); ++i) {
     legs.push_back(LegOf(parts, {i}, true));
-    for (int k = 0; spec.legParts == 2 && k <= i; ++k) {
+    for (int k = 0; request.legParts == 2 && k <= i; ++k) {
       for (const bool series : {true, false}) legs.push_back(LegOf(parts, {k, i}, series));
     }
   }
   std::vector<Rank> ranks;
   for (const Leg& top : legs) {
     for (const Leg& bottom : legs) {
-      if (const std::optional<Rank> rank = RankOf(spec, parts, top, bottom, wanted)) {
+      if (const std::optional<Rank> rank = RankOf(request, parts, top, bottom, wanted)) {
         ranks.push_back(*rank);
       }
     }
   }
   std::sort(ranks.begin(), ranks.end());
-  ranks.resize(std::min(ranks.size(), std::size_t(spec.top)));
+  ranks.resize(std::min(ranks.size(), std::size_t(request.top)));
   return ranks;
 }
 
@@ -100,26 +100,26 @@ TEST(DividerQuery, FindsTheBruteForcesBestDividersWithinBoundsAndCounts) {
   for (int round = 0; round < 120; ++round) {
     const PartOrigin set = sets[round % 3];
     const double low = std::pow(10.0, int(random() % 3));
-    DividerSearchSpec spec;
-    spec.legParts = 1 + round % 2;
-    const int decades = spec.legParts == 1 ? 1 + int(random() % 2) : 1;
-    spec.parts = SeriesParts({&set, 1}, {low, low * std::pow(10.0, decades), {}});
-    for (Part& part : spec.parts) {
+    DividerRequest request;
+    request.legParts = 1 + round % 2;
+    const int decades = request.legParts == 1 ? 1 + int(random() % 2) : 1;
+    request.parts = SeriesParts({&set, 1}, {low, low * std::pow(10.0, decades), {}});
+    for (Part& part : request.parts) {
       part.count = int(random() % 4) - 1;
       part.tolerance = std::array{0.5, 1.0, 5.0, 20.0}[random() % 4];
     }
-    if (round % 8 == 3) spec.tolerance = 2.0;
-    spec.top = 1 + int(random() % 40);
-    spec.ranking = round % 4 < 2 ? Ranking::Error : Ranking::WorstCase;
-    spec.totalMin = low * (1 + int(random() % 20));
-    spec.totalMax = spec.totalMin * (1 + int(random() % 50));
+    if (round % 8 == 3) request.tolerance = 2.0;
+    request.top = 1 + int(random() % 40);
+    request.ranking = round % 4 < 2 ? Ranking::Error : Ranking::WorstCase;
+    request.totalMin = low * (1 + int(random() % 20));
+    request.totalMax = request.totalMin * (1 + int(random() % 50));
     // A half has dividers tied in error above and below it.
     const double wanted = round % 5 == 0 ? 0.5 : std::uniform_real_distribution(0.01, 0.99)(random);
-    std::vector<Part> parts = spec.parts;
-    for (Part& part : parts) part.tolerance = spec.tolerance.value_or(part.tolerance);
+    std::vector<Part> parts = request.parts;
+    for (Part& part : parts) part.tolerance = request.tolerance.value_or(part.tolerance);
 
     std::vector<DividerResult> results;
-    ASSERT_TRUE(DividerQuery(spec).Find({wanted, OutputSource::None, 0.0}, results));
+    ASSERT_TRUE(DividerQuery(request).Find({wanted, OutputSource::None, 0.0}, results));
     std::vector<Rank> ranks;
     for (const DividerResult& result : results) {
       const Leg top = Rebuilt(result.top, parts);
@@ -127,13 +127,13 @@ TEST(DividerQuery, FindsTheBruteForcesBestDividersWithinBoundsAndCounts) {
       EXPECT_EQ(result.total, top.value + bottom.value);
       EXPECT_EQ(result.ratio, bottom.value / result.total);
       EXPECT_EQ(result.error, (result.ratio - wanted) / wanted * 100);
-      const std::optional<Rank> rank = RankOf(spec, parts, top, bottom, wanted);
+      const std::optional<Rank> rank = RankOf(request, parts, top, bottom, wanted);
       ASSERT_TRUE(rank) << result.top.text.view() << " over " << result.bottom.text.view();
       EXPECT_EQ(std::get<0>(*rank),
-                spec.ranking == Ranking::Error ? std::fabs(result.error) : result.worst.error);
+                request.ranking == Ranking::Error ? std::fabs(result.error) : result.worst.error);
       ranks.push_back(*rank);
     }
-    EXPECT_EQ(ranks, BruteForce(spec, parts, wanted)) << "round " << round;
+    EXPECT_EQ(ranks, BruteForce(request, parts, wanted)) << "round " << round;
   }
 }
 
@@ -161,14 +161,14 @@ TEST(DividerQuery, MakesThreePointThreeVoltsFromTwelveFromE24) {
 }
 
 TEST(DividerQuery, BreaksATieInErrorByTheLowerTotal) {
-  DividerSearchSpec spec;
+  DividerRequest request;
   for (const double ohms : {1000.0, 1200.0, 1500.0, 1800.0}) {
-    spec.parts.push_back({ohms, 5.0, PartOrigin::Stock, 1, FormatValueText(ohms)});
+    request.parts.push_back({ohms, 5.0, PartOrigin::Stock, 1, FormatValueText(ohms)});
   }
-  spec.top = 8;
-  spec.totalMin = 0.0;
+  request.top = 8;
+  request.totalMin = 0.0;
   std::vector<DividerResult> results;
-  ASSERT_TRUE(DividerQuery(spec).Find({0.5, OutputSource::None, 0.0}, results));
+  ASSERT_TRUE(DividerQuery(request).Find({0.5, OutputSource::None, 0.0}, results));
   ASSERT_EQ(results.size(), 8u);
   // 20 % off a half, as 1k2 over 1k8 is, but 500R less in all.
   EXPECT_EQ(results[7].top.text, "1k5");
@@ -176,12 +176,12 @@ TEST(DividerQuery, BreaksATieInErrorByTheLowerTotal) {
 }
 
 TEST(DividerQuery, RefusesATableBeyondTheMemoryOfASearch) {
-  DividerSearchSpec spec;
-  spec.parts.resize(3000);
-  for (int i = 0; i < 3000; ++i) spec.parts[i].ohms = i + 1.0;
-  spec.legParts = 2;
+  DividerRequest request;
+  request.parts.resize(3000);
+  for (int i = 0; i < 3000; ++i) request.parts[i].ohms = i + 1.0;
+  request.legParts = 2;
   std::vector<DividerResult> results(1);
-  const DividerQuery query(spec);
+  const DividerQuery query(request);
   EXPECT_TRUE(query.SetUpFailure() && query.Find({0.5, OutputSource::None, 0.0}, results));
   EXPECT_TRUE(results.empty());
 }
